@@ -1,0 +1,97 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/support/DateTime.h"
+#include "engine/support/RangeError.h"
+
+// Typed calendar functions behind the text methods of LandPP. Tests, benchmarks, the command-line tool and the
+// calendar window's model call these directly.
+namespace engine {
+
+// ---- Stems, branches, the sexagenary cycle (calendar/GanZhi.cpp)
+
+std::string_view stemName(long long count);   // count reduced mod 10
+std::string_view branchName(long long count); // count reduced mod 12
+std::string ganZhi(long long count);          // stem then branch of one count
+int stemIndex(std::string_view text);         // 0-9; 0 when no stem equals the text
+int branchIndex(std::string_view text);       // 0-11; 0 when no branch equals the text
+
+// ---- The lunar calendar (calendar/LunarTable.cpp)
+
+struct NongLiDate
+{
+    std::int16_t Year = 0;
+    std::int16_t Month = 0; // 1-12
+    std::int16_t Day = 0;   // 1-30
+    bool IsLeap = false;    // the leap month that follows ordinary month Month
+};
+
+inline constexpr int kFirstLunarYear = 1900;
+inline constexpr int kLastLunarYear = 2100;
+// 1900-01-31 is lunar 1900-01-01; 2101-01-28 is the last day of lunar 2100.
+inline constexpr LocalDays kFirstLunarDay{std::chrono::year{1900} / 1 / 31};
+inline constexpr LocalDays kLastLunarDay{std::chrono::year{2101} / 1 / 28};
+
+// Throw RangeError for a year outside 1900-2100 or a month outside 1-12.
+std::uint32_t yearCode(int year);
+int leapMonth(int year); // 0 when the year has none
+int leapDays(int year);  // 0 when the year has none
+int monthDays(int year, int month);
+int lunarYearDays(int year);
+
+// Throws RangeError outside kFirstLunarDay..kLastLunarDay.
+NongLiDate toLunar(LocalDays d);
+// Nothing for a date the table rejects: year outside 1900-2099, month outside 1-12, day outside 1-30, a leap flag
+// on a month that is not the year's leap month, or a day past the month's end.
+std::optional<LocalDays> toGregorian(int year, int month, int day, bool leap);
+// "农历甲子年(鼠)正月初一"
+std::string lunarText(const NongLiDate& date);
+
+// Gregorian month lengths; month0 is 0-based (0 = January).
+int solarMonthDays(int month0); // a month outside 0-11 counts as January
+int solarDays(int year, int month0);
+
+// ---- Solar terms (calendar/SolarTerms.cpp)
+
+std::int32_t termOffset(int n);     // minutes after 小寒, n reduced mod 24
+std::string_view termName(int n);   // n reduced mod 24
+LocalTime termInstant(int year, int n); // term n mod 24 of Gregorian year `year`, to the minute
+
+struct Term
+{
+    int year = 0; // Gregorian year whose term table holds it
+    int n = 0;    // 0-23; even n is a 节
+    LocalTime at;
+};
+
+Term jiePre(LocalTime t);  // latest 节 at or before t
+Term jieNext(LocalTime t); // first 节 strictly after t
+Term qiPre(LocalTime t);   // see the method QiPreName
+Term qiNext(LocalTime t);  // see the method QiNextName
+
+// ---- Four pillars (calendar/Pillars.cpp)
+
+// The pillars are computed for moments from 1900-01-01 00:00:00 through 2200-12-31; outside, RangeError.
+inline constexpr int kFirstPillarYear = 1900;
+inline constexpr int kLastPillarYear = 2200;
+
+int yearCount(LocalTime t);      // turns at 立春; 1864 is 甲子 (count 0)
+int monthCount(LocalTime t);     // turns at each 节; January 1900 after 小寒 is 13 (丁丑)
+long dayCount(LocalDays d);      // 1900-01-01 is 10 (甲戌)
+int hourBranch(int hour);        // [0, 11]; 23:00-00:59 is 子
+int hourStem(long dayCount, int hour); // [0, 9]
+
+// Year, month, day and hour pillars as GanZhi texts.
+std::array<std::string, 4> fourPillars(LocalTime t);
+
+// ---- Mean and true solar time (calendar/SolarTime.cpp)
+
+LocalTime meanSolarTime(LocalTime t, double degrees, double arcMinutes);
+LocalTime trueSolarTime(LocalTime t);
+
+} // namespace engine

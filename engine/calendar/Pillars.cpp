@@ -1,0 +1,137 @@
+#include "engine/LandPP.h"
+
+using namespace engine;
+using namespace std::chrono;
+
+namespace {
+
+constexpr LocalDays kDayCountEpoch{year{1900} / 1 / 1}; // day count 10, 甲戌
+constexpr long kDayCountAtEpoch = 10;
+
+// The counts are defined from 1900 on; past 2200 the mean term formula is no longer meant to be used.
+year_month_day checkedDate(LocalTime t)
+{
+    const year_month_day ymd{floor<days>(t)};
+    const int y = static_cast<int>(ymd.year());
+    if (y < kFirstPillarYear || y > kLastPillarYear)
+        throw RangeError("moment " + writeTime(t) + " is outside the years 1900-2200");
+    return ymd;
+}
+
+} // namespace
+
+namespace engine {
+
+int yearCount(LocalTime t)
+{
+    const int y = static_cast<int>(checkedDate(t).year());
+    return t < termInstant(y, 2) ? y - 1865 : y - 1864; // the year turns at 立春
+}
+
+int monthCount(LocalTime t)
+{
+    const year_month_day ymd = checkedDate(t);
+    const int y = static_cast<int>(ymd.year());
+    const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
+    const int base = 12 * (y - 1900) + (m - 1);
+    return t < termInstant(y, 2 * m - 2) ? base + 12 : base + 13; // the month turns at its 节
+}
+
+long dayCount(LocalDays d)
+{
+    checkedDate(LocalTime{d});
+    return static_cast<long>((d - kDayCountEpoch).count()) + kDayCountAtEpoch;
+}
+
+int hourBranch(int hour)
+{
+    return ((hour + 1) / 2) % 12; // [0, 11]; 23:00 already belongs to 子
+}
+
+int hourStem(long dayCount, int hour)
+{
+    // 甲己还加甲，乙庚丙作初，丙辛从戊起，丁壬庚子居，戊癸何方发，壬子是真途
+    const int dayStem = floorMod(dayCount, 10);       // [0, 9]
+    return (hourBranch(hour) + 2 * (dayStem % 5)) % 10; // [0, 9]
+}
+
+std::array<std::string, 4> fourPillars(LocalTime t)
+{
+    const long day = dayCount(floor<days>(t));
+    const int hour = toCivil(t).hour;
+    std::string hourPillar(stemName(hourStem(day, hour)));
+    hourPillar += branchName(hourBranch(hour));
+    return {ganZhi(yearCount(t)), ganZhi(monthCount(t)), ganZhi(day), hourPillar};
+}
+
+} // namespace engine
+
+namespace {
+
+// The year and month methods leave the caller's text in the full "YYYY-MM-DD HH:mm:ss" form.
+LocalTime acceptAndNormalise(std::string& sTime, const Clock& now)
+{
+    const LocalTime t = acceptTime(sTime, now);
+    sTime = writeTime(t);
+    return t;
+}
+
+} // namespace
+
+std::int16_t LandPP::GZYear(std::string& sTime) const
+{
+    return static_cast<std::int16_t>(yearCount(acceptAndNormalise(sTime, m_now)));
+}
+
+std::int16_t LandPP::GZMonth(std::string& sTime) const
+{
+    return static_cast<std::int16_t>(monthCount(acceptAndNormalise(sTime, m_now)));
+}
+
+std::int32_t LandPP::GZDay(std::string& sTime) const
+{
+    return static_cast<std::int32_t>(dayCount(floor<days>(acceptTime(sTime, m_now))));
+}
+
+std::string LandPP::YearTianGan(std::string& sTime) const
+{
+    return TianGan(GZYear(sTime));
+}
+
+std::string LandPP::YearDiZhi(std::string& sTime) const
+{
+    return DiZhi(GZYear(sTime));
+}
+
+std::string LandPP::MonthTianGan(std::string& sTime) const
+{
+    return TianGan(GZMonth(sTime));
+}
+
+std::string LandPP::MonthDiZhi(std::string& sTime) const
+{
+    return DiZhi(GZMonth(sTime));
+}
+
+std::string LandPP::DayTianGan(std::string& sTime) const
+{
+    return TianGan(static_cast<std::int16_t>(GZDay(sTime) % 10));
+}
+
+std::string LandPP::DayDiZhi(std::string& sTime) const
+{
+    return DiZhi(static_cast<std::int16_t>(GZDay(sTime) % 12));
+}
+
+std::string LandPP::HourTianGan(std::string& sTime) const
+{
+    const LocalTime t = acceptTime(sTime, m_now);
+    return std::string(stemName(hourStem(dayCount(floor<days>(t)), toCivil(t).hour)));
+}
+
+std::string LandPP::HourDiZhi(std::string& sTime) const
+{
+    const LocalTime t = acceptTime(sTime, m_now);
+    checkedDate(t);
+    return std::string(branchName(hourBranch(toCivil(t).hour)));
+}

@@ -1,0 +1,143 @@
+#include "engine/support/DateTime.h"
+
+#include <charconv>
+#include <cstdio>
+#include <ctime>
+
+using namespace std::chrono;
+
+namespace engine {
+namespace {
+
+// Reads an unsigned decimal field of 1 to `maxDigits` digits at `pos`, advancing it.
+std::optional<int> readField(std::string_view text, std::size_t& pos, int maxDigits)
+{
+    const char* first = text.data() + pos;
+    const char* last = text.data() + text.size();
+    int digits = 0;
+    while (first + digits < last && digits <= maxDigits && first[digits] >= '0' && first[digits] <= '9')
+        ++digits;
+    if (digits == 0 || digits > maxDigits)
+        return std::nullopt;
+    int value = 0;
+    std::from_chars(first, first + digits, value);
+    pos += static_cast<std::size_t>(digits);
+    return value;
+}
+
+bool skip(std::string_view text, std::size_t& pos, std::string_view separators)
+{
+    if (pos < text.size() && separators.find(text[pos]) != std::string_view::npos) {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n'))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::optional<LocalDays> readDatePart(std::string_view text, std::size_t& pos)
+{
+    const auto y = readField(text, pos, 4);
+    if (!y || !skip(text, pos, "-/"))
+        return std::nullopt;
+    const auto m = readField(text, pos, 2);
+    if (!m || !skip(text, pos, "-/"))
+        return std::nullopt;
+    const auto d = readField(text, pos, 2);
+    if (!d)
+        return std::nullopt;
+    const year_month_day ymd{year{*y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
+    if (*y < 1 || !ymd.ok())
+        return std::nullopt;
+    return LocalDays{ymd};
+}
+
+std::optional<seconds> readTimeOfDay(std::string_view text, std::size_t& pos)
+{
+    const auto h = readField(text, pos, 2);
+    if (!h || !skip(text, pos, ":"))
+        return std::nullopt;
+    const auto m = readField(text, pos, 2);
+    if (!m)
+        return std::nullopt;
+    int s = 0;
+    if (skip(text, pos, ":")) {
+        const auto sec = readField(text, pos, 2);
+        if (!sec)
+            return std::nullopt;
+        s = *sec;
+    }
+    if (*h > 23 || *m > 59 || s > 59)
+        return std::nullopt;
+    return hours{*h} + minutes{*m} + seconds{s};
+}
+
+} // namespace
+
+Clock systemClock()
+{
+    return [] {
+        const std::time_t raw = std::time(nullptr);
+        std::tm tm{};
+        localtime_r(&raw, &tm);
+        const year_month_day ymd{year{tm.tm_year + 1900}, month{static_cast<unsigned>(tm.tm_mon + 1)},
+                                 day{static_cast<unsigned>(tm.tm_mday)}};
+        return LocalTime{LocalDays{ymd}} + hours{tm.tm_hour} + minutes{tm.tm_min} + seconds{tm.tm_sec % 60};
+    };
+}
+
+std::optional<LocalTime> readTime(std::string_view text)
+{
+    text = trimBlanks(text);
+    std::size_t pos = 0;
+    const auto date = readDatePart(text, pos);
+    if (!date)
+        return std::nullopt;
+    if (pos == text.size())
+        return LocalTime{*date};
+    if (!skip(text, pos, " T"))
+        return std::nullopt;
+    while (skip(text, pos, " "))
+        ;
+    const auto time = readTimeOfDay(text, pos);
+    if (!time || pos != text.size())
+        return std::nullopt;
+    return LocalTime{*date} + *time;
+}
+
+CivilTime toCivil(LocalTime t)
+{
+    const LocalDays d = floor<days>(t);
+    const hh_mm_ss hms{t - d};
+    return {year_month_day{d}, static_cast<int>(hms.hours().count()), static_cast<int>(hms.minutes().count()),
+            static_cast<int>(hms.seconds().count())};
+}
+
+std::string writeTime(LocalTime t)
+{
+    const CivilTime c = toCivil(t);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(c.date.year()),
+                  static_cast<unsigned>(c.date.month()), static_cast<unsigned>(c.date.day()), c.hour, c.minute,
+                  c.second);
+    return buf;
+}
+
+std::string writeDate(LocalDays d)
+{
+    const year_month_day ymd{d};
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                  static_cast<unsigned>(ymd.day()));
+    return buf;
+}
+
+} // namespace engine

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Civil clock time without a time zone, and the one place that reads and writes it as text.
+namespace engine {
+
+using LocalTime = std::chrono::local_seconds;
+using LocalDays = std::chrono::local_days;
+
+// Stands in for "now" everywhere; tests pass a fixed one.
+using Clock = std::function<LocalTime()>;
+
+// The local wall clock.
+Clock systemClock();
+
+// Reads "Y-M-D", "Y-M-D H:M" or "Y-M-D H:M:S" ('-' or '/' between date parts, padding optional, surrounding
+// blanks allowed). No time of day means 00:00:00. Returns nothing for any other text or an impossible date or time.
+std::optional<LocalTime> readTime(std::string_view text);
+
+// "YYYY-MM-DD HH:mm:ss".
+std::string writeTime(LocalTime t);
+
+// "YYYY-MM-DD".
+std::string writeDate(LocalDays d);
+
+struct CivilTime
+{
+    std::chrono::year_month_day date;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+CivilTime toCivil(LocalTime t);
+
+// Every chart method starts here: an unusable sTime becomes "now", in the caller's string too.
+inline LocalTime acceptTime(std::string& sTime, const Clock& now)
+{
+    if (const auto t = readTime(sTime))
+        return *t;
+    const LocalTime t = now();
+    sTime = writeTime(t);
+    return t;
+}
+
+// As acceptTime, for methods whose fallback is today's date without a time of day.
+inline LocalTime acceptDate(std::string& sTime, const Clock& now)
+{
+    if (const auto t = readTime(sTime))
+        return *t;
+    const LocalDays today = std::chrono::floor<std::chrono::days>(now());
+    sTime = writeDate(today);
+    return LocalTime{today};
+}
+
+} // namespace engine
