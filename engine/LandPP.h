@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/analysis/Analysis.h"
 #include "engine/calendar/Calendar.h"
 #include "engine/support/DateTime.h"
 
@@ -71,6 +72,56 @@ public:
     std::string DayDiZhi(std::string& sTime) const;
     std::string HourTianGan(std::string& sTime) const;
     std::string HourDiZhi(std::string& sTime) const;
+
+    // Chart methods below take the birth as sTime: an unreadable text becomes "now", and the text is left as
+    // "YYYY-MM-DD HH:mm:ss". Per-pillar arrays are year, month, day, hour; luck arrays one entry per luck pillar.
+    // iSex is 1 for male, 0 for female.
+
+    // analysis/TenGods.cpp
+    std::string ShiShen(const std::string& dTG, const std::string& otg) const; // ten god of a stem or branch
+    std::array<std::string, 4> ShiShenZhu(std::string& sTime) const;           // stems; "日主" for the day
+    std::array<std::string, 8> ShiShenZhu2(std::string& sTime) const;          // as ShiShenZhu, then the branches
+    std::array<std::string, 8> ShiShenYun(std::string& sTime, std::int16_t iSex) const;
+    std::string DunCang(const std::string& dTG, const std::string& odz) const; // "癸正印, , "
+    std::array<std::string, 4> DunCangZhu(std::string& sTime) const;
+
+    // analysis/GrowthNaYin.cpp
+    std::string WangShuai(const std::string& dTG, const std::string& odz) const;
+    std::array<std::string, 4> WangShuaiZhu(std::string& sTime) const;
+    std::array<std::string, 8> WangShuaiYun(std::string& sTime, std::int16_t iSex) const;
+    std::string NaYin(const std::string& sGZ) const;
+    std::array<std::string, 4> NaYinZhu(std::string& sTime) const;
+    std::array<std::string, 8> NaYinYun(std::string& sTime, std::int16_t iSex) const;
+
+    // analysis/PalaceVoid.cpp
+    std::string TaiYuan(std::string& sTime) const;  // conception pillar
+    std::string MingGong(std::string& sTime) const; // life palace
+    std::string XunKong(const std::string& sGZ) const;
+    std::array<std::string, 4> XunKongZhu(std::string& sTime) const;
+
+    // analysis/Luck.cpp
+    std::string QiYun(std::string& sTime, std::int16_t iSex) const;   // start age, e.g. "3年4月10天6时"
+    std::string JiaoYun(std::string& sTime, std::int16_t iSex) const; // hand-over, "YYYY-MM-DD HH:mm:ss"
+    std::array<std::string, 8> DaYun(std::string& sTime, std::int16_t iSex) const;
+    // Pillar number of the luck pillar in force at sTime2, or 0. Rewrites sTime2 like sTime; a query before the
+    // birth becomes the birth.
+    std::int16_t DaYunGZ(std::string& sTime, std::string& sTime2, std::int16_t iSex) const;
+    std::string DaYunGan(std::string& sTime, std::string& sTime2, std::int16_t iSex) const; // empty for 0
+    std::string DaYunZhi(std::string& sTime, std::string& sTime2, std::int16_t iSex) const; // empty for 0
+    std::array<std::string, 80> LiuNian(std::string& sTime, std::int16_t iSex) const;       // from the hand-over year
+    std::array<std::string, 100> XiaoYun(std::string& sTime, std::int16_t iSex) const;
+
+    // analysis/Stars.cpp
+    // Star lists: names joined by ",", in table order; empty when none.
+    std::string ShenShaTG(const std::string& otg, const std::string& odz) const;
+    std::string ShenShaNZ(const std::string& ydz, const std::string& odz) const;
+    std::string ShenShaYZ(const std::string& mdz, const std::string& ogz) const; // ogz holds the star's value
+    std::string ShenShaRZ(const std::string& ddz, const std::string& odz) const;
+    std::array<std::string, 4> ShenShaNianGan(std::string& sTime) const;
+    std::array<std::string, 4> ShenShaNianZhi(std::string& sTime) const;
+    std::array<std::string, 4> ShenShaYueZhi(std::string& sTime) const;
+    std::array<std::string, 4> ShenShaRiGan(std::string& sTime) const;
+    std::array<std::string, 4> ShenShaRiZhi(std::string& sTime) const;
 
 private:
     // calendar/LunarTable.cpp

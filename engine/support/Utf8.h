@@ -27,12 +27,15 @@ constexpr std::size_t offsetOf(std::string_view s, std::size_t pos)
     return i;
 }
 
-// Length in characters.
+// Length in characters, counted as offsetOf walks them.
 constexpr std::size_t length(std::string_view s)
 {
     std::size_t n = 0;
-    for (const char c : s)
-        n += isContinuation(static_cast<unsigned char>(c)) ? 0 : 1;
+    for (std::size_t i = 0; i < s.size(); ++n) {
+        ++i;
+        while (i < s.size() && isContinuation(static_cast<unsigned char>(s[i])))
+            ++i;
+    }
     return n;
 }
 

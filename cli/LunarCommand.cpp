@@ -1,0 +1,45 @@
+#include "cli/Commands.h"
+
+#include "engine/calendar/Calendar.h"
+
+using namespace engine;
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: bazi lunar [--json] DATE...
+       bazi lunar [--json] -
+
+Prints the lunar date of each Gregorian DATE (YYYY-MM-DD, from 1900-01-31 to 2101-01-28), one line each:
+  bazi lunar 1984-02-02   ->   农历甲子年(鼠)正月初一
+
+Options:
+  --json   one object per line; year, month and day are the lunar ones, leap is true in a leap month:
+           {"date":"1984-02-02","year":1984,"month":1,"day":1,"leap":false,"text":"农历甲子年(鼠)正月初一"}
+)";
+
+Answer lunarAnswer(std::string_view value, const Invocation&)
+{
+    std::string refusal;
+    const auto t = readCoveredTime(value, "YYYY-MM-DD", refusal);
+    if (!t)
+        return refuse(std::move(refusal));
+    const LocalDays day = std::chrono::floor<std::chrono::days>(*t);
+    const NongLiDate lunar = toLunar(day);
+    Record record{lunarText(lunar), {}};
+    record.fields = {
+        {"date", writeDate(day)},       {"year", jsonNumber(lunar.Year)}, {"month", jsonNumber(lunar.Month)},
+        {"day", jsonNumber(lunar.Day)}, {"leap", lunar.IsLeap},           {"text", record.text}};
+    return {{std::move(record)}, {}};
+}
+
+const CommandSpec kLunar{"lunar", kHelp, {}, lunarAnswer};
+
+} // namespace
+
+int lunarCommand(Args args)
+{
+    return runCommand(kLunar, args);
+}
+
+} // namespace cli

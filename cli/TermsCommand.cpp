@@ -1,0 +1,57 @@
+#include "cli/Commands.h"
+
+#include "engine/calendar/Calendar.h"
+
+#include <string>
+
+using namespace engine;
+
+namespace cli {
+namespace {
+
+// The years the calendar as a whole serves; the term formula itself has no limit.
+constexpr int kFirstTermYear = kFirstLunarYear;
+constexpr int kLastTermYear = kLastLunarYear;
+constexpr int kTermsPerYear = 24;
+
+constexpr std::string_view kHelp = R"(Usage: bazi terms [--json] YEAR...
+       bazi terms [--json] -
+
+Prints the 24 solar terms of each Gregorian YEAR (1900-2100), from 小寒 to 冬至, one line each: the name, a
+space and the instant, e.g. for 2024 the third line is
+  立春 2024-02-04 14:39:00
+In - mode each input line gives 24 lines (or one error line).
+
+Options:
+  --json   one object per term and line; n is the term number 0-23 counted from 小寒:
+           {"year":2024,"n":2,"name":"立春","time":"2024-02-04 14:39:00"}
+)";
+
+Answer termsAnswer(std::string_view value, const Invocation&)
+{
+    const auto year = readNumber(trimBlanks(value));
+    if (!year)
+        return refuse("not a year: " + shown(value) + " (expected YYYY)");
+    if (*year < kFirstTermYear || *year > kLastTermYear)
+        return refuse("year out of range: " + shown(value) + " (terms are given for " + std::to_string(kFirstTermYear) +
+                      "-" + std::to_string(kLastTermYear) + ")");
+    Answer answer;
+    for (int n = 0; n < kTermsPerYear; ++n) {
+        const std::string name(termName(n));
+        const std::string time = writeTime(termInstant(*year, n));
+        answer.records.push_back(
+            {name + ' ' + time, {{"year", jsonNumber(*year)}, {"n", jsonNumber(n)}, {"name", name}, {"time", time}}});
+    }
+    return answer;
+}
+
+const CommandSpec kTerms{"terms", kHelp, {}, termsAnswer};
+
+} // namespace
+
+int termsCommand(Args args)
+{
+    return runCommand(kTerms, args);
+}
+
+} // namespace cli

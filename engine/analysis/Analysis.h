@@ -1,0 +1,127 @@
+#pragma once
+
+#include "engine/calendar/Calendar.h"
+#include "engine/support/DateTime.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Typed analysis functions behind the text methods of LandPP. The chart composer, benchmarks and tests call these
+// directly. Stems, branches and GanZhi are UTF-8 texts; counts are sexagenary counts as in engine/calendar.
+namespace engine {
+
+// The chart methods read the year and month pillars, which leave the caller's text as "YYYY-MM-DD HH:mm:ss"; an
+// unreadable text becomes "now" first.
+inline LocalTime acceptChartTime(std::string& sTime, const Clock& now)
+{
+    const LocalTime t = acceptTime(sTime, now);
+    sTime = writeTime(t);
+    return t;
+}
+
+// Stems and branches of the year, month, day and hour pillars (index 0-3), viewing the calendar's static tables.
+struct PillarChars
+{
+    std::array<std::string_view, 4> stems;
+    std::array<std::string_view, 4> branches;
+
+    std::string ganZhi(std::size_t i) const // pillar i as "<stem><branch>"
+    {
+        std::string text(stems[i]);
+        text += branches[i];
+        return text;
+    }
+};
+
+inline PillarChars pillarChars(LocalTime t)
+{
+    const int year = yearCount(t);
+    const int month = monthCount(t);
+    const long day = dayCount(std::chrono::floor<std::chrono::days>(t));
+    const int hour = toCivil(t).hour;
+    return {{stemName(year), stemName(month), stemName(day), stemName(hourStem(day, hour))},
+            {branchName(year), branchName(month), branchName(day), branchName(hourBranch(hour))}};
+}
+
+// ---- Ten gods and hidden stems (analysis/TenGods.cpp)
+
+// Two-character ten god of `other` (a stem or a branch) to the day stem; empty for an unknown day stem or when no
+// entry covers `other` (an empty `other` is in every entry, so it names the first).
+std::string_view tenGod(std::string_view dayStem, std::string_view other);
+// Three comma-separated entries "<hidden stem><ten god>", a filler position giving a lone space ("癸正印, , ");
+// empty for an unknown branch.
+std::string hiddenStems(std::string_view dayStem, std::string_view branch);
+
+// ---- Growth stages and NaYin (analysis/GrowthNaYin.cpp)
+
+std::string_view growthStage(std::string_view dayStem, std::string_view branch); // "长生" ... "养"; empty if none
+std::string_view naYin(std::string_view ganZhi);                                 // "海中金" ...; empty if none
+
+// ---- Conception pillar, life palace, void branches (analysis/PalaceVoid.cpp)
+
+std::string conceptionPillar(int monthCount);           // 胎元
+std::string lifePalace(LocalTime t);                    // 命宫
+std::string_view voidBranches(std::string_view ganZhi); // "戌亥" ...; empty if no decade holds it
+
+// ---- Luck cycles (analysis/Luck.cpp)
+
+// sex: 1 male, 0 female; any other value runs backward.
+bool luckForward(int yearCount, int sex);
+bool luckForward(LocalTime birth, int sex);
+
+// The 节 at or before the birth and the first one after it.
+struct LuckTerms
+{
+    LocalTime previous;
+    LocalTime next;
+};
+LuckTerms luckTerms(LocalTime birth);
+
+// Whole minutes from the birth to the next 节 (forward) or from the previous 节 to the birth (backward).
+long long startMinutes(LocalTime birth, bool forward);
+
+// Three days of real time are one year of age: 4320 minutes a year, 360 a month, 12 a day, one minute two hours.
+struct StartAge
+{
+    int years = 0;
+    int months = 0;
+    int days = 0;
+    int hours = 0;
+};
+StartAge startAge(long long minutes);
+StartAge startAge(LocalTime birth, int sex);
+
+// The birth plus the age: years, then calendar months (the day clamped to the month's end), then days, then hours.
+LocalTime handOver(LocalTime birth, const StartAge& age);
+LocalTime handOver(LocalTime birth, int sex); // 交运
+
+// Pillar number of luck pillar i (0 the first): the month pillar's successors forward, predecessors backward.
+int luckPillar(int monthCount, bool forward, int i);
+std::array<int, 8> luckPillars(LocalTime birth, int sex);
+
+// The luck pillar in force at `query` (a query before the birth counts as the birth); nothing before the first day
+// of the hand-over month, on a decade boundary, or past the 101st decade.
+std::optional<int> luckPillarAt(LocalTime birth, LocalTime query, int sex);
+
+// Year count of the hand-over, where the yearly pillars start (turning at 立春).
+int yearlyPillarStart(LocalTime birth, int sex);
+
+// Stem and branch index of small-luck pillar i (0 the first): the hour pillar's successors or predecessors.
+struct SmallLuck
+{
+    int stem = 0;   // [0, 9]
+    int branch = 0; // [0, 11]
+};
+SmallLuck smallLuck(LocalTime birth, bool forward, int i);
+
+// ---- Symbolic stars (analysis/Stars.cpp)
+// Star names joined by ",", in table order, each once; empty when none.
+
+std::string stemStars(std::string_view stem, std::string_view branch);             // key: year or day stem
+std::string yearBranchStars(std::string_view yearBranch, std::string_view branch); // key: year branch
+std::string monthBranchStars(std::string_view monthBranch, std::string_view text); // the text holds the value
+std::string dayBranchStars(std::string_view dayBranch, std::string_view branch);   // key: day branch
+
+} // namespace engine

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "engine/support/Utf8.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+// Searching the encoded analysis tables in place: rows "<key or name>*<entry>,<entry>,...", entries often
+// "<key part>:<values part>". Every test is a byte substring test, which is safe in UTF-8 because a character
+// never matches inside another one; an empty needle is contained everywhere, so it matches the first candidate.
+namespace engine::tables {
+
+// The first row whose first character is `key`; empty when none (an empty key matches no row).
+template <std::size_t N>
+constexpr std::string_view findRow(const std::array<std::string_view, N>& rows, std::string_view key)
+{
+    for (const std::string_view row : rows) {
+        if (utf8::at(row, 0) == key)
+            return row;
+    }
+    return {};
+}
+
+// The first row that holds `needle` anywhere; empty when none.
+template <std::size_t N>
+constexpr std::string_view findRowContaining(const std::array<std::string_view, N>& rows, std::string_view needle)
+{
+    for (const std::string_view row : rows) {
+        if (row.find(needle) != std::string_view::npos)
+            return row;
+    }
+    return {};
+}
+
+// The first comma-separated entry of `entries` that `match` accepts; nothing when none does or there are none.
+template <class Match>
+constexpr std::optional<std::string_view> findEntry(std::string_view entries, Match match)
+{
+    while (!entries.empty()) {
+        const std::size_t comma = entries.find(',');
+        const std::string_view entry = entries.substr(0, comma);
+        if (match(entry))
+            return entry;
+        entries = comma == std::string_view::npos ? std::string_view{} : entries.substr(comma + 1);
+    }
+    return std::nullopt;
+}
+
+struct Entry
+{
+    std::string_view key;
+    std::string_view values;
+};
+
+// "<key>:<values>" split at its first ':'; without one, the values are empty.
+constexpr Entry splitEntry(std::string_view entry)
+{
+    const std::size_t colon = entry.find(':');
+    if (colon == std::string_view::npos)
+        return {entry, {}};
+    return {entry.substr(0, colon), entry.substr(colon + 1)};
+}
+
+constexpr bool contains(std::string_view text, std::string_view needle)
+{
+    return text.find(needle) != std::string_view::npos;
+}
+
+// Names padded to a fixed width ("衰 ", "天德 ") lose their filler spaces.
+constexpr std::string_view trimSpaces(std::string_view s)
+{
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+} // namespace engine::tables
