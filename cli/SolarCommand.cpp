@@ -23,32 +23,8 @@ Options:
            {"lunar":"2023-2-1","leap":true,"date":"2023-03-22"}
 )";
 
-struct LunarDate
-{
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-// "Y-M-D": three plain decimal numbers. A lunar date is not a Gregorian one (a first month may have 30 days), so
-// the Gregorian reader cannot serve here.
-std::optional<LunarDate> readLunarDate(std::string_view value)
-{
-    const std::string_view text = trimBlanks(value);
-    const auto firstDash = text.find('-');
-    const auto secondDash = firstDash == std::string_view::npos ? firstDash : text.find('-', firstDash + 1);
-    if (secondDash == std::string_view::npos)
-        return std::nullopt;
-    const auto year = readNumber(text.substr(0, firstDash));
-    const auto month = readNumber(text.substr(firstDash + 1, secondDash - firstDash - 1));
-    const auto day = readNumber(text.substr(secondDash + 1));
-    if (!year || !month || !day)
-        return std::nullopt;
-    return LunarDate{*year, *month, *day};
-}
-
 // Why the table has no such date; empty when it has one.
-std::string missingReason(const LunarDate& date, bool leap)
+std::string missingReason(const LunarDay& date, bool leap)
 {
     const std::string year = std::to_string(date.year);
     const std::string month = std::to_string(date.month);
@@ -69,7 +45,7 @@ std::string missingReason(const LunarDate& date, bool leap)
 Answer solarAnswer(std::string_view value, const Invocation& call)
 {
     const bool leap = call.has(kLeapFlag);
-    const auto lunar = readLunarDate(value);
+    const auto lunar = readLunarDate(trimBlanks(value));
     if (!lunar)
         return refuse("not a lunar date: " + shown(value) + " (expected Y-M-D, e.g. 2023-2-1)");
     const std::string reason = missingReason(*lunar, leap);

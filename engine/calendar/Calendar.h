@@ -49,6 +49,18 @@ NongLiDate toLunar(LocalDays d);
 // Nothing for a date the table rejects: year outside 1900-2099, month outside 1-12, day outside 1-30, a leap flag
 // on a month that is not the year's leap month, or a day past the month's end.
 std::optional<LocalDays> toGregorian(int year, int month, int day, bool leap);
+// A lunar date as typed: year, month and day numbers, not yet checked against the table.
+struct LunarDay
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// Reads "Y-M-D": exactly three plain decimal numbers. A lunar date is no Gregorian one (a first month may have a
+// 30th day), so readTime cannot serve.
+std::optional<LunarDay> readLunarDate(std::string_view text);
+
 // "农历甲子年(鼠)正月初一"
 std::string lunarText(const NongLiDate& date);
 

@@ -170,6 +170,26 @@ std::optional<LocalDays> toGregorian(int year, int month, int day, bool leap)
     return kFirstLunarDay + days{offset + day - 1};
 }
 
+std::optional<LunarDay> readLunarDate(std::string_view text)
+{
+    std::array<int, 3> parts{};
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        const std::size_t end = last ? text.size() : text.find('-', pos);
+        if (end == std::string_view::npos)
+            return std::nullopt; // fewer than three pieces
+        const char* first = text.data() + pos;
+        const char* stop = text.data() + end;
+        const auto [ptr, ec] = std::from_chars(first, stop, parts[i]);
+        // A minus sign, a blank or a fourth piece leaves characters unread.
+        if (first == stop || *first == '-' || ec != std::errc{} || ptr != stop)
+            return std::nullopt;
+        pos = end + 1;
+    }
+    return LunarDay{parts[0], parts[1], parts[2]};
+}
+
 std::string lunarText(const NongLiDate& date)
 {
     const int count = floorMod(date.Year - 4, 60); // [0, 59]
@@ -200,32 +220,6 @@ int solarDays(int year, int month0)
 }
 
 } // namespace engine
-
-namespace {
-
-// Splits "Y-M-D" (anything after the first blank ignored) into three numbers; nothing for any other shape or for a
-// piece that is not a plain decimal number.
-std::optional<std::array<int, 3>> splitLunarText(const std::string& sTime)
-{
-    const std::string_view date = std::string_view(sTime).substr(0, sTime.find(' '));
-    std::array<int, 3> parts{};
-    std::size_t pos = 0;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const bool last = i + 1 == parts.size();
-        const std::size_t end = last ? date.size() : date.find('-', pos);
-        if (end == std::string_view::npos || (last && date.find('-', pos) != std::string_view::npos))
-            return std::nullopt; // not exactly three pieces
-        const char* first = date.data() + pos;
-        const char* stop = date.data() + end;
-        const auto [ptr, ec] = std::from_chars(first, stop, parts[i]);
-        if (first == stop || *first == '-' || ec != std::errc{} || ptr != stop)
-            return std::nullopt;
-        pos = end + 1;
-    }
-    return parts;
-}
-
-} // namespace
 
 std::uint32_t LandPP::NongLiData(int index) const
 {
@@ -282,10 +276,11 @@ std::string LandPP::YangLi2NongLi(std::string& sTime) const
 
 std::string LandPP::NongLi2YangLi(const std::string& sTime, std::int16_t iLeap) const
 {
-    const auto parts = splitLunarText(sTime);
-    if (!parts)
+    // Anything after the first blank (a time of day) is ignored.
+    const auto lunar = readLunarDate(std::string_view(sTime).substr(0, sTime.find(' ')));
+    if (!lunar)
         return {};
-    const auto date = toGregorian((*parts)[0], (*parts)[1], (*parts)[2], iLeap == 1);
+    const auto date = toGregorian(lunar->year, lunar->month, lunar->day, iLeap == 1);
     return date ? writeDate(*date) : std::string{};
 }
 
