@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, and only those that are missing. Runs as root or through sudo.
+set -euo pipefail
+
+# One package a line; add the next dependency here.
+packages=(
+    build-essential  # g++ 12 and make
+    cmake            # 3.25 on Debian 12
+    libgtest-dev     # GoogleTest, for the tests
+    libbenchmark-dev # Google Benchmark, for bench/
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$pkg")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+        echo "setup-deps: missing packages (${missing[*]}); run as root or install sudo" >&2
+        exit 1
+    fi
+    sudo=(sudo)
+fi
+
+echo "setup-deps: installing ${missing[*]}"
+"${sudo[@]}" apt-get update
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
