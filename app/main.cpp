@@ -1,0 +1,57 @@
+#include "ui/common/QtText.h"
+#include "ui/common/Version.h"
+#include "ui/main/Form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// With CHENGSHU_MEASURE_STARTUP set, the program prints the time from main() to the main window's first show
+// event and quits: the start-up measurement runs the real program, not a test double.
+class StartupProbe : public QObject
+{
+public:
+    explicit StartupProbe(const QElapsedTimer& clock) : m_clock(clock) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !m_seen) {
+            m_seen = true;
+            std::printf("startup_ms=%.1f\n", static_cast<double>(m_clock.nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QElapsedTimer& m_clock;
+    bool m_seen = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QElapsedTimer clock;
+    clock.start();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("chengshu-bazi"));
+    QApplication::setApplicationVersion(ui::toQt(ui::productVersion()));
+    QApplication::setDesktopFileName(QStringLiteral("chengshu-bazi"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/chengshu-bazi.png")));
+
+    Form1 window;
+    StartupProbe probe(clock);
+    if (qEnvironmentVariableIsSet("CHENGSHU_MEASURE_STARTUP"))
+        window.installEventFilter(&probe);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/LandPP.h"
+
+// The chart text of the main window, Qt-free so that the command-line tool and the tests share it.
+namespace models {
+
+// What the chart button reads from the window, as the controls show it.
+struct ChartRequest
+{
+    std::string name;          // as typed; trimmed here
+    bool male = true;          // 男 / 女
+    bool lunar = false;        // 农历 rather than 公历
+    std::string year;          // "1900".."2099"
+    std::string month;         // "01".."12"; a lunar leap month carries "闰", e.g. "04闰"
+    std::string day;           // "01".."31"
+    std::string hour;          // "00".."23"
+    std::string minute;        // "00".."59"
+    std::string layout = "竖排"; // "竖排" or "横排"
+    bool stars = false;        // 神煞 checked
+};
+
+// Everything the chart shows, fetched from LandPP in the order the chart is written.
+struct ChartData
+{
+    std::string name;
+    std::string sexWord; // 男 / 女
+    std::int16_t iSex = 1;
+    std::string sTime; // "YYYY-MM-DD HH:mm:ss"
+    std::string lunarDate;
+    std::string jiePreName, jiePreTime, jieNextName, jieNextTime;
+    std::string taiYuan, mingGong;
+    std::array<std::string, 4> xunKong, shiShen, wangShuai, naYin, dunCang, stems, branches;
+    // 年支, 年干, 月支, 日支, 日干 stars per pillar; empty unless asked for.
+    std::optional<std::array<std::array<std::string, 4>, 5>> stars;
+    std::string qiYun, jiaoYun;
+    std::array<std::string, 8> wangShuaiYun, naYinYun, shiShenYun, daYun;
+    int startAge = 0;
+    int startYear = 0;
+    std::array<std::string, 80> liuNian;
+};
+
+// A chart or the message that says why there is none.
+struct ChartResult
+{
+    std::optional<ChartData> data;
+    std::string error;
+};
+
+// The text made exactly `columns` wide when narrower (a non-ASCII character counts two columns); otherwise its
+// first `columns` characters.
+std::string FormatString(const std::string& text, std::int16_t columns);
+
+// "2005年3月7日14时"; an unreadable text becomes "now", in the caller's variable too.
+std::string StrDateToStr(std::string& sDate, const engine::Clock& now);
+
+// The message for a request that cannot be charted, or nothing.
+std::optional<std::string> checkRequest(const ChartRequest& request);
+
+class ChartComposer
+{
+public:
+    explicit ChartComposer(engine::Clock now = engine::systemClock());
+
+    // Validates the request and gathers every value of the chart. Never throws.
+    ChartResult compute(const ChartRequest& request) const;
+
+    // The chart rows in order, without line ends.
+    std::vector<std::string> lines(const ChartData& data, const ChartRequest& request) const;
+
+    // The rows of a valid request, or nothing with the reason in `error`.
+    std::optional<std::vector<std::string>> compose(const ChartRequest& request, std::string& error) const;
+
+private:
+    LandPP m_landPP;
+    engine::Clock m_now;
+};
+
+// Rows joined as the text box and the record files hold them: every row, the last included, ends with `eol`.
+std::string joinLines(const std::vector<std::string>& lines, const std::string& eol = "\r\n");
+
+} // namespace models

@@ -1,0 +1,395 @@
+#include "ui/main/Form1.h"
+
+#include "engine/support/RangeError.h"
+#include "ui/about/FormAbout.h"
+#include "ui/common/ChartFont.h"
+#include "ui/common/Links.h"
+#include "ui/common/QtText.h"
+#include "ui/common/Twips.h"
+#include "ui/main/DateLists.h"
+#include "ui/solartime/FormPTY.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <exception>
+#include <string>
+
+using ui::fromQt;
+using ui::toQt;
+using ui::twips;
+using ui::twipsRect;
+
+namespace {
+
+const QString kGregorian = QStringLiteral("公历");
+const QString kLunar = QStringLiteral("农历");
+
+// Design size of the client area (menu bar excluded, status bar included), in twips.
+constexpr int kClientWidth = 10980;
+constexpr int kClientHeight = 7035;
+constexpr int kStatusHeight = 375;
+
+// The resize rules measure the outer window of a classic desktop. The window manager owns the real frame, so its
+// share is a fixed allowance: two borders across; caption, menu bar and borders down.
+constexpr int kFrameAcross = 120;
+constexpr int kFrameDown = 750;
+
+// Below this client size the window snaps back to the outer size after it.
+constexpr int kMinClientWidth = 10000;
+constexpr int kMinClientHeight = 7000;
+constexpr int kSnapOuterWidth = 11000;
+constexpr int kSnapOuterHeight = 7000;
+
+constexpr int kYearShownAtStart = 80; // 1980
+constexpr int kHourShownAtStart = 1;  // 01
+constexpr int kMinuteShownAtStart = 1;
+
+template <class Widget> Widget* placed(Widget* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(toQt(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// Captions sit under the controls they name; they must not take those controls' clicks.
+QLabel* caption(QWidget* parent, const char* name, const char* text, const QRect& geometry)
+{
+    auto* label = placed(new QLabel(toQt(text), parent), name, geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->lower();
+    return label;
+}
+
+QComboBox* dropDownList(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* combo = placed(new QComboBox(parent), name, geometry);
+    combo->setMaxVisibleItems(20);
+    return combo;
+}
+
+// Refills a list without announcing the change; the caller rebuilds what depends on it.
+void refill(QComboBox* combo, const std::vector<std::string>& texts, int selected = 0)
+{
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (const auto& text : texts)
+        combo->addItem(toQt(text));
+    combo->setCurrentIndex(texts.empty() ? -1 : selected);
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const char* text)
+{
+    QAction* action = menu->addAction(toQt(text));
+    action->setObjectName(toQt(name));
+    return action;
+}
+
+QMenu* menu(QMenuBar* bar, const char* name, const char* title)
+{
+    QMenu* m = bar->addMenu(toQt(title));
+    m->setObjectName(toQt(name));
+    return m;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("澄枢八字排盘"));
+    buildControls();
+    buildMenus();
+    buildStatusBar();
+    connectHandlers();
+    Form_Load();
+}
+
+void Form1::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    Label1 = caption(client, "Label1", "姓   名：", twipsRect(240, 240, 975, 375));
+    TxtName = placed(new QLineEdit(client), "TxtName", twipsRect(1320, 105, 2055, 390));
+    OptSex[0] = placed(new QRadioButton(QStringLiteral("男"), client), "OptSex", twipsRect(3720, 120, 735, 375));
+    OptSex[1] = placed(new QRadioButton(QStringLiteral("女"), client), "OptSex", twipsRect(4560, 120, 975, 375));
+    auto* sexes = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        OptSex[static_cast<std::size_t>(i)]->setProperty("index", i); // elements of one control array
+        sexes->addButton(OptSex[static_cast<std::size_t>(i)], i);
+    }
+    OptSex[0]->setChecked(true);
+    ComboPai = placed(new QComboBox(client), "ComboPai", twipsRect(5640, 120, 855, 300));
+    ComboPai->setEditable(true);
+    CheckShen = placed(new QCheckBox(QStringLiteral("神煞"), client), "CheckShen", twipsRect(6720, 120, 975, 255));
+
+    Label2 = caption(client, "Label2", "出生时间：", twipsRect(240, 720, 975, 375));
+    Combo1 = dropDownList(client, "Combo1", twipsRect(1440, 720, 855, 300));
+    Combo2 = dropDownList(client, "Combo2", twipsRect(2400, 720, 855, 300));
+    Combo3 = dropDownList(client, "Combo3", twipsRect(3600, 720, 855, 300));
+    Combo4 = dropDownList(client, "Combo4", twipsRect(4800, 720, 855, 300));
+    Combo5 = dropDownList(client, "Combo5", twipsRect(6120, 720, 855, 300));
+    Combo6 = dropDownList(client, "Combo6", twipsRect(7320, 720, 855, 300));
+    Label3 = caption(client, "Label3", "年", twipsRect(3360, 840, 495, 375));
+    Label4 = caption(client, "Label4", "月", twipsRect(4560, 840, 495, 375));
+    Label5 = caption(client, "Label5", "日", twipsRect(5760, 840, 495, 375));
+    Label6 = caption(client, "Label6", "时", twipsRect(7080, 840, 495, 375));
+    Label7 = caption(client, "Label7", "分", twipsRect(8280, 840, 495, 375));
+    Command1 = placed(new QPushButton(QStringLiteral("八字排盘"), client), "Command1", twipsRect(8640, 720, 975, 375));
+    buildTextBoxes(client);
+}
+
+void Form1::buildTextBoxes(QWidget* client)
+{
+    TreeView1 = placed(new QTreeWidget(client), "TreeView1", twipsRect(240, 1200, 2655, 2655));
+    TreeView1->setHeaderHidden(true);
+    TexCont = placed(new QPlainTextEdit(client), "TexCont", twipsRect(3000, 1200, 7815, 3375));
+    TexCont->setFont(ui::chartFont());
+    TexCont->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TexCont->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TexCont->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    LabelMark = caption(client, "LabelMark", "备注信息：", twipsRect(3120, 4800, 1215, 255));
+    TextMark = placed(new QPlainTextEdit(client), "TextMark", twipsRect(3000, 5160, 7815, 975));
+    TextMark->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void Form1::buildMenus()
+{
+    menuFile = menu(menuBar(), "menuFile", "文件(&F)");
+    mSave = menuItem(menuFile, "mSave", "保存记录");
+    mGe2 = menuFile->addSeparator();
+    mGe2->setObjectName(QStringLiteral("mGe2"));
+    mExit = menuItem(menuFile, "mExit", "退出系统");
+
+    menuTool = menu(menuBar(), "menuTool", "辅助工具(&T)");
+    mPing = menuItem(menuTool, "mPing", "平太阳时");
+    mWNL = menuItem(menuTool, "mWNL", "万年历");
+    mNiBZ = menuItem(menuTool, "mNiBZ", "八字回推");
+    mWNL->setEnabled(false); // no calendar or reverse-lookup window in this build
+    mNiBZ->setEnabled(false);
+
+    menuWang = menu(menuBar(), "menuWang", "网站(&W)");
+    mHome = menuItem(menuWang, "mHome", "澄枢网");
+    mPaiPan = menuItem(menuWang, "mPaiPan", "在线排盘");
+
+    menuHelp = menu(menuBar(), "menuHelp", "帮助(&H)");
+    mAbout = menuItem(menuHelp, "mAbout", "关于排盘");
+}
+
+void Form1::buildStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(twips(kStatusHeight));
+    auto* state = new QLabel(QStringLiteral("状态信息"), StatusBar1);
+    state->setObjectName(QStringLiteral("Panel1"));
+    auto* home =
+        new QLabel(toQt(std::string(ui::links::kHomeName) + "（" + std::string(ui::links::kHome) + "）"), StatusBar1);
+    home->setObjectName(QStringLiteral("Panel2"));
+    StatusBar1->addWidget(state, 1);
+    StatusBar1->addWidget(home);
+    setStatusBar(StatusBar1);
+}
+
+void Form1::connectHandlers()
+{
+    connect(Combo1, &QComboBox::currentIndexChanged, this, guarded(&Form1::Combo1_Click));
+    connect(Combo2, &QComboBox::currentIndexChanged, this, guarded(&Form1::Combo2_Click));
+    connect(Combo3, &QComboBox::currentIndexChanged, this, guarded(&Form1::Combo3_Click));
+    connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
+    connect(mSave, &QAction::triggered, this, guarded(&Form1::mSave_Click));
+    connect(mExit, &QAction::triggered, this, guarded(&Form1::mExit_Click));
+    connect(mPing, &QAction::triggered, this, guarded(&Form1::mPing_Click));
+    connect(mAbout, &QAction::triggered, this, guarded(&Form1::mAbout_Click));
+    connect(mHome, &QAction::triggered, this, guarded(&Form1::mHome_Click));
+    connect(mPaiPan, &QAction::triggered, this, guarded(&Form1::mPaiPan_Click));
+}
+
+// No exception may cross the event loop: an engine error becomes a message and the window stays usable.
+std::function<void()> Form1::guarded(void (Form1::*handler)())
+{
+    return [this, handler] {
+        try {
+            (this->*handler)();
+        } catch (const engine::RangeError& e) {
+            warn(QStringLiteral("日期超出范围：") + toQt(e.what()));
+        } catch (const std::exception& e) {
+            warn(QStringLiteral("操作未能完成：") + toQt(e.what()));
+        }
+    };
+}
+
+void Form1::warn(const QString& text)
+{
+    QMessageBox::warning(this, windowTitle(), text);
+}
+
+void Form1::Form_Load()
+{
+    resize(twips(kClientWidth), twips(kClientHeight) + menuBar()->sizeHint().height());
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+    refill(Combo1, {fromQt(kGregorian), fromQt(kLunar)});
+    refill(Combo2, models::yearTexts(), kYearShownAtStart);
+    rebuildMonthsAndDays();
+    refill(Combo5, models::numberTexts(0, 23), kHourShownAtStart);
+    refill(Combo6, models::numberTexts(0, 59), kMinuteShownAtStart);
+    refill(ComboPai, {"竖排", "横排"});
+    ComboPai->setEditText(QStringLiteral("竖排"));
+}
+
+void Form1::Combo1_Click()
+{
+    rebuildMonthsAndDays();
+}
+
+void Form1::Combo2_Click()
+{
+    rebuildMonthsAndDays();
+}
+
+void Form1::Combo3_Click()
+{
+    rebuildDays();
+}
+
+void Form1::rebuildMonthsAndDays()
+{
+    const bool lunar = Combo1->currentText() != kGregorian;
+    const auto months = models::monthTexts(m_landPP, lunar, fromQt(Combo2->currentText()));
+    refill(Combo3, months.value_or(std::vector<std::string>{}));
+    rebuildDays();
+}
+
+void Form1::rebuildDays()
+{
+    const bool lunar = Combo1->currentText() != kGregorian;
+    const auto days = models::dayTexts(m_landPP, lunar, fromQt(Combo2->currentText()), fromQt(Combo3->currentText()));
+    refill(Combo4, days.value_or(std::vector<std::string>{}));
+    if (!days)
+        warn(QStringLiteral("所选年月不在历表范围内"));
+}
+
+models::ChartRequest Form1::readRequest() const
+{
+    models::ChartRequest request;
+    request.stars = CheckShen->isChecked();
+    request.name = fromQt(TxtName->text());
+    request.male = OptSex[0]->isChecked();
+    request.lunar = Combo1->currentText() != kGregorian;
+    request.year = fromQt(Combo2->currentText());
+    request.month = fromQt(Combo3->currentText());
+    request.day = fromQt(Combo4->currentText());
+    request.hour = fromQt(Combo5->currentText());
+    request.minute = fromQt(Combo6->currentText());
+    request.layout = fromQt(ComboPai->currentText());
+    return request;
+}
+
+void Form1::Command1_Click()
+{
+    const models::ChartRequest request = readRequest(); // plain data: no Qt types past this line
+    std::string error;
+    const auto lines = m_composer.compose(request, error);
+    if (!lines) {
+        warn(toQt(error)); // "请输入姓名" or why the date cannot be charted; TexCont keeps its chart
+        return;
+    }
+    TexCont->setPlainText(toQt(models::joinLines(*lines)));
+    TextMark->clear();
+}
+
+void Form1::mSave_Click()
+{
+    QMessageBox::information(this, windowTitle(), QStringLiteral("保存功能尚未提供"));
+}
+
+void Form1::mExit_Click()
+{
+    close();
+}
+
+void Form1::mPing_Click()
+{
+    FormPTY window(this);
+    window.exec();
+}
+
+void Form1::mAbout_Click()
+{
+    FormAbout window(this);
+    window.exec();
+}
+
+void Form1::mHome_Click()
+{
+    ui::links::openPage(ui::links::kHome);
+}
+
+void Form1::mPaiPan_Click()
+{
+    ui::links::openPage(ui::links::kPaiPan);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!isMinimized())
+        QTimer::singleShot(0, this, &Form1::applyResizeFloor); // after the window system settles the size
+}
+
+// The client area sits in the central widget; the controls follow its size.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize && !isMinimized())
+        Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::applyResizeFloor()
+{
+    if (isMinimized())
+        return;
+    const int menuHeight = height() - centralWidget()->height() - StatusBar1->height();
+    const int clientHeight = height() - menuHeight;
+    QSize size = this->size();
+    if (width() < twips(kMinClientWidth))
+        size.setWidth(twips(kSnapOuterWidth - kFrameAcross));
+    if (clientHeight < twips(kMinClientHeight))
+        size.setHeight(twips(kSnapOuterHeight - kFrameDown) + menuHeight);
+    if (size != this->size())
+        resize(size);
+}
+
+void Form1::Form_Resize()
+{
+    const int outerWidth = centralWidget()->width() + twips(kFrameAcross);
+    const int outerHeight = centralWidget()->height() + StatusBar1->height() + twips(kFrameDown);
+    const int status = StatusBar1->height();
+    const int chartWidth = std::max(0, outerWidth - twips(3000 + 200));
+    TexCont->setGeometry(twips(3000), twips(1200), chartWidth, std::max(0, outerHeight - twips(1800 + 1500) - status));
+    TreeView1->setGeometry(twips(240), twips(1200), twips(2655), std::max(0, outerHeight - twips(2100) - status));
+    TextMark->setGeometry(twips(3000), outerHeight - twips(1800) - status, chartWidth, twips(975));
+    LabelMark->move(twips(3120), outerHeight - twips(1800 + 230) - status); // 230 above the remark box
+}
