@@ -16,9 +16,7 @@ namespace engine {
 // unreadable text becomes "now" first.
 inline LocalTime acceptChartTime(std::string& sTime, const Clock& now)
 {
-    const LocalTime t = acceptTime(sTime, now);
-    sTime = writeTime(t);
-    return t;
+    return acceptFullTime(sTime, now);
 }
 
 // Stems and branches of the year, month, day and hour pillars (index 0-3), viewing the calendar's static tables.
@@ -123,5 +121,52 @@ std::string stemStars(std::string_view stem, std::string_view branch);          
 std::string yearBranchStars(std::string_view yearBranch, std::string_view branch); // key: year branch
 std::string monthBranchStars(std::string_view monthBranch, std::string_view text); // the text holds the value
 std::string dayBranchStars(std::string_view dayBranch, std::string_view branch);   // key: day branch
+
+// ---- Peach blossom and spouse (analysis/PeachBlossom.cpp)
+// sex: 1 male, 0 female; other values count no spouse star.
+
+int spouseStarCount(const PillarChars& p, int sex); // 财 for a man, 官杀 for a woman; some stems count twice
+// Whether a, b or c is the peach-blossom branch of `branch`'s triad.
+bool peachBlossomBranch(std::string_view branch, std::string_view a, std::string_view b, std::string_view c);
+struct PeachBlossomFlags
+{
+    bool yearOrMonth = false; // the year or month branch finds its peach blossom among the other three
+    bool dayOrHour = false;
+};
+PeachBlossomFlags peachBlossomFlags(const PillarChars& p);
+bool bathPeachBlossom(const PillarChars& p);                // the day or month branch is the day stem's 沐浴
+std::string_view spouseLooks(long long dayCount, int sex); // by day stem; sex 0 is shifted by eight
+
+// ---- Strength and peach-blossom scoring (analysis/Scoring.cpp)
+
+int supportScore(std::string_view dayStem, std::string_view other); // 10, 5 or 0
+struct SupportScores
+{
+    int yearStem = 0;
+    int yearBranch = 0;
+    int monthStem = 0;
+    int monthBranch = 0;
+    int dayBranch = 0;
+    int hourStem = 0;
+    int hourBranch = 0;
+};
+SupportScores supportScores(const PillarChars& p);
+bool strongBySupport(const SupportScores& s); // 身强
+bool dayMasterStrong(const PillarChars& p);
+// Score of a stem or branch under the row "<day stem><sex><strong>"; 0 when no row or entry holds it.
+int peachBlossomScore(std::string_view dayStem, std::string_view other, int strong, int sex);
+// The peach-blossom index of the date examined: its year, month and day pillars and the luck pillar then in force
+// (run by `sex` as given), each scored for the birth's day stem and strength. A query before the birth is the birth.
+int peachBlossomIndex(LocalTime birth, LocalTime query, int sex);
+
+// ---- Nine-palace match, bone weight, identity number (analysis/NinePalace.cpp)
+
+int ninePalaceNumber(int year, int sex);              // 1-9, never 5; sex 1 male, anything else female
+std::string_view marriageStar(int male, int female);  // "生气" ...; empty for a pair no row holds
+std::string marriageVerdict(int manYear, int womanYear); // "<grade>:<star><verdict>", or ":" when no star
+// Total bone weight in 钱 of a lunar date and clock hour; RangeError for a month or day outside the tables.
+int boneWeight(const NongLiDate& date, int hour);
+std::string_view boneWeightVerse(int qian); // the total held to 21-72
+std::string_view personalityText(std::string_view digits); // empty for empty digits
 
 } // namespace engine

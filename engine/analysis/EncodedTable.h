@@ -63,9 +63,53 @@ constexpr Entry splitEntry(std::string_view entry)
     return {entry.substr(0, colon), entry.substr(colon + 1)};
 }
 
+// text.find(needle, from), keyed on the needle's last byte: the lead bytes of CJK characters repeat too often
+// for the library's first-byte scan, while their last bytes spread over 64 values.
+constexpr std::size_t findText(std::string_view text, std::string_view needle, std::size_t from = 0)
+{
+    if (needle.size() < 2)
+        return text.find(needle, from);
+    const std::size_t last = needle.size() - 1;
+    for (std::size_t end = from + last; end < text.size(); ++end) {
+        const std::size_t hit = text.find(needle.back(), end);
+        if (hit == std::string_view::npos)
+            return std::string_view::npos;
+        if (text.compare(hit - last, last, needle, 0, last) == 0)
+            return hit - last;
+        end = hit;
+    }
+    return std::string_view::npos;
+}
+
 constexpr bool contains(std::string_view text, std::string_view needle)
 {
-    return text.find(needle) != std::string_view::npos;
+    return findText(text, needle) != std::string_view::npos;
+}
+
+// The first entry "<key part>:<values>" whose key part holds `key` and that `match(key part, values)` accepts.
+// It jumps from one occurrence of the key to the next instead of splitting every entry, and gives the same answer
+// as walking them all: an entry is taken only when its own key part holds the key.
+template <class Match>
+constexpr std::optional<Entry> findKeyedEntry(std::string_view entries, std::string_view key, Match match)
+{
+    const auto accepts = [&](std::string_view e) {
+        const Entry entry = splitEntry(e);
+        return contains(entry.key, key) && match(entry.key, entry.values);
+    };
+    if (key.empty()) {
+        const auto found = findEntry(entries, accepts);
+        return found ? std::optional<Entry>(splitEntry(*found)) : std::nullopt;
+    }
+    for (std::size_t hit = findText(entries, key); hit != std::string_view::npos;) {
+        const std::size_t before = entries.rfind(',', hit);
+        const std::size_t begin = before == std::string_view::npos ? 0 : before + 1;
+        const std::size_t end = entries.find(',', hit);
+        const std::string_view entry = entries.substr(begin, end == std::string_view::npos ? end : end - begin);
+        if (accepts(entry))
+            return splitEntry(entry);
+        hit = end == std::string_view::npos ? end : findText(entries, key, end + 1);
+    }
+    return std::nullopt;
 }
 
 // Names padded to a fixed width ("衰 ", "天德 ") lose their filler spaces.

@@ -50,11 +50,10 @@ namespace engine {
 std::string_view growthStage(std::string_view dayStem, std::string_view branch)
 {
     for (const std::string_view row : kWangShuaiRows) {
-        const auto holds = [&](std::string_view e) {
-            const auto [stems, branches] = tables::splitEntry(e);
-            return tables::contains(stems, dayStem) && tables::contains(branches, branch);
+        const auto holds = [&](std::string_view, std::string_view branches) {
+            return tables::contains(branches, branch);
         };
-        if (tables::findEntry(utf8::mid(row, 3), holds)) // skip "<name>*"
+        if (tables::findKeyedEntry(utf8::mid(row, 3), dayStem, holds)) // skip "<name>*"
             return tables::trimSpaces(utf8::left(row, 2));
     }
     return {};

@@ -71,17 +71,16 @@ static_assert(hasShape(kYearBranchStarRows, 2, 12));
 static_assert(hasShape(kMonthBranchStarRows, 3, 12));
 static_assert(hasShape(kDayBranchStarRows, 2, 12));
 
-// Names of the rows with an entry that `match(key part, values part)` accepts, joined by ",", each row once.
-template <class Match>
-std::string starList(std::span<const std::string_view> rows, std::size_t nameLength, Match match)
+// Names of the rows with an entry whose key part holds `key` and whose values `accepts`, joined by ",", each row
+// once.
+template <class Accepts>
+std::string starList(std::span<const std::string_view> rows, std::size_t nameLength, std::string_view key,
+                     Accepts accepts)
 {
     std::string list;
     for (const std::string_view row : rows) {
-        const auto accepts = [&](std::string_view e) {
-            const auto [key, values] = tables::splitEntry(e);
-            return match(key, values);
-        };
-        if (!tables::findEntry(utf8::mid(row, nameLength + 1), accepts)) // skip "<name>*"
+        const auto match = [&](std::string_view, std::string_view values) { return accepts(values); };
+        if (!tables::findKeyedEntry(utf8::mid(row, nameLength + 1), key, match)) // skip "<name>*"
             continue;
         if (!list.empty())
             list += ',';
@@ -90,12 +89,10 @@ std::string starList(std::span<const std::string_view> rows, std::size_t nameLen
     return list;
 }
 
-// The key holds the searched branch among its values.
-auto keyHolds(std::string_view key, std::string_view branch)
+// The values hold the searched branch.
+auto holds(std::string_view branch)
 {
-    return [=](std::string_view k, std::string_view values) {
-        return tables::contains(k, key) && tables::contains(values, branch);
-    };
+    return [=](std::string_view values) { return tables::contains(values, branch); };
 }
 
 } // namespace
@@ -104,25 +101,25 @@ namespace engine {
 
 std::string stemStars(std::string_view stem, std::string_view branch)
 {
-    return starList(kStemStarRows, 2, keyHolds(stem, branch));
+    return starList(kStemStarRows, 2, stem, holds(branch));
 }
 
 std::string yearBranchStars(std::string_view yearBranch, std::string_view branch)
 {
-    return starList(kYearBranchStarRows, 2, keyHolds(yearBranch, branch));
+    return starList(kYearBranchStarRows, 2, yearBranch, holds(branch));
 }
 
 std::string monthBranchStars(std::string_view monthBranch, std::string_view text)
 {
     // Reversed containment: the searched text holds the value, which may be a stem or a branch.
-    return starList(kMonthBranchStarRows, 3, [=](std::string_view k, std::string_view value) {
-        return tables::contains(k, monthBranch) && tables::contains(text, value);
+    return starList(kMonthBranchStarRows, 3, monthBranch, [=](std::string_view value) {
+        return tables::contains(text, value);
     });
 }
 
 std::string dayBranchStars(std::string_view dayBranch, std::string_view branch)
 {
-    return starList(kDayBranchStarRows, 2, keyHolds(dayBranch, branch));
+    return starList(kDayBranchStarRows, 2, dayBranch, holds(branch));
 }
 
 } // namespace engine

@@ -66,26 +66,14 @@ std::array<std::string, 4> fourPillars(LocalTime t)
 
 } // namespace engine
 
-namespace {
-
-// The year and month methods leave the caller's text in the full "YYYY-MM-DD HH:mm:ss" form.
-LocalTime acceptAndNormalise(std::string& sTime, const Clock& now)
-{
-    const LocalTime t = acceptTime(sTime, now);
-    sTime = writeTime(t);
-    return t;
-}
-
-} // namespace
-
 std::int16_t LandPP::GZYear(std::string& sTime) const
 {
-    return static_cast<std::int16_t>(yearCount(acceptAndNormalise(sTime, m_now)));
+    return static_cast<std::int16_t>(yearCount(acceptFullTime(sTime, m_now)));
 }
 
 std::int16_t LandPP::GZMonth(std::string& sTime) const
 {
-    return static_cast<std::int16_t>(monthCount(acceptAndNormalise(sTime, m_now)));
+    return static_cast<std::int16_t>(monthCount(acceptFullTime(sTime, m_now)));
 }
 
 std::int32_t LandPP::GZDay(std::string& sTime) const

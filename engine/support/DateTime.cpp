@@ -1,8 +1,9 @@
 #include "engine/support/DateTime.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <ctime>
+#include <iterator>
 
 using namespace std::chrono;
 
@@ -80,6 +81,19 @@ std::optional<seconds> readTimeOfDay(std::string_view text, std::size_t& pos)
     return hours{*h} + minutes{*m} + seconds{s};
 }
 
+// Zero-padded to `width` digits; a negative year keeps its sign.
+void appendDigits(std::string& text, int value, int width)
+{
+    if (value < 0) {
+        text += '-';
+        value = -value;
+    }
+    char digits[12];
+    const auto [end, ec] = std::to_chars(std::begin(digits), std::end(digits), value);
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(width - (end - digits), 0)), '0');
+    text.append(digits, end);
+}
+
 } // namespace
 
 Clock systemClock()
@@ -124,20 +138,27 @@ CivilTime toCivil(LocalTime t)
 std::string writeTime(LocalTime t)
 {
     const CivilTime c = toCivil(t);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(c.date.year()),
-                  static_cast<unsigned>(c.date.month()), static_cast<unsigned>(c.date.day()), c.hour, c.minute,
-                  c.second);
-    return buf;
+    std::string text = writeDate(LocalDays{c.date});
+    text += ' ';
+    appendDigits(text, c.hour, 2);
+    text += ':';
+    appendDigits(text, c.minute, 2);
+    text += ':';
+    appendDigits(text, c.second, 2);
+    return text;
 }
 
 std::string writeDate(LocalDays d)
 {
     const year_month_day ymd{d};
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
-                  static_cast<unsigned>(ymd.day()));
-    return buf;
+    std::string text;
+    text.reserve(19);
+    appendDigits(text, static_cast<int>(ymd.year()), 4);
+    text += '-';
+    appendDigits(text, static_cast<int>(static_cast<unsigned>(ymd.month())), 2);
+    text += '-';
+    appendDigits(text, static_cast<int>(static_cast<unsigned>(ymd.day())), 2);
+    return text;
 }
 
 } // namespace engine

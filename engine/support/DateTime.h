@@ -48,6 +48,29 @@ inline LocalTime acceptTime(std::string& sTime, const Clock& now)
     return t;
 }
 
+// True for text already in the full "YYYY-MM-DD HH:mm:ss" form (readTime then checks the values).
+constexpr bool isFullTimeText(std::string_view text)
+{
+    constexpr std::string_view kShape = "dddd-dd-dd dd:dd:dd";
+    if (text.size() != kShape.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : text[i] != kShape[i])
+            return false;
+    }
+    return true;
+}
+
+// As acceptTime, and the caller's text is left in the full "YYYY-MM-DD HH:mm:ss" form.
+inline LocalTime acceptFullTime(std::string& sTime, const Clock& now)
+{
+    const LocalTime t = acceptTime(sTime, now);
+    if (!isFullTimeText(sTime))
+        sTime = writeTime(t);
+    return t;
+}
+
 // As acceptTime, for methods whose fallback is today's date without a time of day.
 inline LocalTime acceptDate(std::string& sTime, const Clock& now)
 {
