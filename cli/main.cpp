@@ -23,6 +23,13 @@ const Command kCommands[] = {
     {"solar", "Gregorian dates of lunar dates", cli::solarCommand},
     {"pillars", "four pillars (year, month, day, hour) of moments", cli::pillarsCommand},
     {"terms", "the 24 solar terms of Gregorian years", cli::termsCommand},
+    {"chart", "the whole chart of one birth, as the chart window shows it", cli::chartCommand},
+    {"lookup", "the earliest moment of four pillars (reverse lookup)", cli::lookupCommand},
+    {"readings", "peach-blossom, spouse, strength, bone-weight and nine-palace readings of one birth",
+     cli::readingsCommand},
+    {"match", "the nine-palace marriage verdict of a man and a woman", cli::matchCommand},
+    {"idnum", "the personality reading of an identity number's digits", cli::idnumCommand},
+    {"month", "a month of the perpetual calendar: grid, lunar dates, festivals, almanac", cli::monthCommand},
 };
 
 constexpr std::size_t kNameColumn = 10; // summaries line up after the longest name

@@ -123,6 +123,44 @@ public:
     std::array<std::string, 4> ShenShaRiGan(std::string& sTime) const;
     std::array<std::string, 4> ShenShaRiZhi(std::string& sTime) const;
 
+    // analysis/PeachBlossom.cpp
+    // Flags are "1" or "0". TaoHuaX: year-or-month flag then day-or-hour flag, "00" to "11".
+    std::int16_t TaoHuaZS(std::string& sTime, std::int16_t iSex) const; // spouse stars: 财 (male) or 官杀 (female)
+    std::string TaoHuaXing(const std::string& ydz, const std::string& dz1, const std::string& dz2,
+                           const std::string& dz3) const;
+    std::string TaoHuaX(std::string& sTime) const;
+    std::string TaoHuaW(std::string& sTime) const; // day or month branch at the day stem's 沐浴
+    std::string PeiOuXiangMao(std::string& sTime, std::int16_t iSex) const;
+
+    // analysis/Scoring.cpp
+    std::int16_t ShenDeFen(const std::string& dTG, const std::string& ogz) const; // 10, 5 or 0
+    std::int16_t ShenQiang(std::string& sTime) const; // 1 strong; an unreadable sTime becomes today's date
+    // Rewrites a non-zero iSex to 1 in the caller's variable.
+    std::int16_t TaoHuaFen(const std::string& sRiZhu, const std::string& sGZ, std::int16_t sSQ,
+                           std::int16_t& iSex) const;
+    // Peach-blossom index of the date sTime2 for the birth sTime; rewrites both texts as DaYunGZ does, and iSex
+    // as TaoHuaFen does.
+    std::int16_t TaoHuaZhi(std::string& sTime, std::string& sTime2, std::int16_t& iSex) const;
+
+    // analysis/NinePalace.cpp
+    // LvCai and ChengGu read lunar dates as YangLi2NongLi does: an unreadable text becomes today's date.
+    std::int16_t JiuGongDuShu(std::int16_t sYear, std::int16_t iSex) const; // 1-9; iSex 1 male, else female
+    std::string JiuGongHun(std::int16_t iGong1, std::int16_t iGong2) const; // star of a male and a female number
+    // Marriage verdict of two births by their lunar years: "上等婚:生气婚主..."; ":" when the numbers match no star.
+    std::string LvCai(std::string& sTime1, std::string& sTime2) const;
+    std::string ChengGu(std::string& sTime) const;           // bone-weight verse of the birth
+    std::string ShenFenZheng(const std::string& sNum) const; // personality text; empty for an empty sNum
+
+    // analysis/ReverseLookup.cpp
+    // Positions: 0-59 in the sixty-cycle, 0 (寅) to 11 (丑) for a month, 0 (子) to 11 (亥) for an hour; 99 for none.
+    std::int16_t GetGanZhiPaiXu(const std::string& strGZ) const;
+    std::int16_t GetMonthPaiXu(const std::string& strYear, const std::string& strMonth) const;
+    std::int16_t GetHourPaiXu(const std::string& strDay, const std::string& strHour) const;
+    // The earliest date-time from pillar year iStartYear through 2099 with the four pillars, a message about the
+    // pillars, or empty.
+    std::string BaZi2Date(const std::string& strYear, const std::string& strMonth, const std::string& strDay,
+                          const std::string& strHour, std::int16_t iStartYear) const;
+
 private:
     // calendar/LunarTable.cpp
     NongLiDate GetNongLiDate(std::string& sTime) const;

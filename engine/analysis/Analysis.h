@@ -134,7 +134,7 @@ struct PeachBlossomFlags
     bool dayOrHour = false;
 };
 PeachBlossomFlags peachBlossomFlags(const PillarChars& p);
-bool bathPeachBlossom(const PillarChars& p);                // the day or month branch is the day stem's 沐浴
+bool bathPeachBlossom(const PillarChars& p);               // the day or month branch is the day stem's 沐浴
 std::string_view spouseLooks(long long dayCount, int sex); // by day stem; sex 0 is shifted by eight
 
 // ---- Strength and peach-blossom scoring (analysis/Scoring.cpp)
@@ -161,12 +161,12 @@ int peachBlossomIndex(LocalTime birth, LocalTime query, int sex);
 
 // ---- Nine-palace match, bone weight, identity number (analysis/NinePalace.cpp)
 
-int ninePalaceNumber(int year, int sex);              // 1-9, never 5; sex 1 male, anything else female
-std::string_view marriageStar(int male, int female);  // "生气" ...; empty for a pair no row holds
+int ninePalaceNumber(int year, int sex);                 // 1-9, never 5; sex 1 male, anything else female
+std::string_view marriageStar(int male, int female);     // "生气" ...; empty for a pair no row holds
 std::string marriageVerdict(int manYear, int womanYear); // "<grade>:<star><verdict>", or ":" when no star
 // Total bone weight in 钱 of a lunar date and clock hour; RangeError for a month or day outside the tables.
 int boneWeight(const NongLiDate& date, int hour);
-std::string_view boneWeightVerse(int qian); // the total held to 21-72
+std::string_view boneWeightVerse(int qian);                // the total held to 21-72
 std::string_view personalityText(std::string_view digits); // empty for empty digits
 
 } // namespace engine

@@ -1,0 +1,46 @@
+#include "cli/Commands.h"
+
+#include "engine/LandPP.h"
+
+#include <algorithm>
+#include <string>
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: bazi idnum [--json] DIGITS...
+       bazi idnum [--json] -
+
+Prints the personality reading chosen by the digits of an identity number (身份证), one text per number:
+the first digit from 0 to 9 that the number lacks picks one of ten texts, and a number holding all ten
+digits takes the text of 0 (ShenFenZheng).
+  bazi idnum 110105194912310021
+Digits only; leave off a final check letter X.
+
+Options:
+  --json   one object per line: {"ShenFenZheng":"..."}
+)";
+
+Answer idnumAnswer(std::string_view value, const Invocation&)
+{
+    const std::string_view digits = trimBlanks(value);
+    if (digits.empty())
+        return refuse("no digits in " + shown(value) + " (expected an identity number such as 110105194912310021)");
+    if (!std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; }))
+        return refuse("not a digit string: " + shown(value) +
+                      " (digits 0 to 9 only; leave off a final check letter X)");
+    Record record{LandPP().ShenFenZheng(std::string(digits)), {}};
+    record.fields = {{"ShenFenZheng", record.text}};
+    return {{std::move(record)}, {}};
+}
+
+const CommandSpec kIdnum{"idnum", kHelp, {}, idnumAnswer};
+
+} // namespace
+
+int idnumCommand(Args args)
+{
+    return runCommand(kIdnum, args);
+}
+
+} // namespace cli
