@@ -2,10 +2,12 @@
 
 #include "engine/support/RangeError.h"
 #include "ui/about/FormAbout.h"
+#include "ui/calendar/FormWNL.h"
 #include "ui/common/ChartFont.h"
 #include "ui/common/Links.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
+#include "ui/lookup/FormNiBZ.h"
 #include "ui/main/DateLists.h"
 #include "ui/solartime/FormPTY.h"
 
@@ -13,11 +15,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -110,14 +114,18 @@ QMenu* menu(QMenuBar* bar, const char* name, const char* title)
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent)
+Form1::Form1(QWidget* parent) : Form1(QCoreApplication::applicationDirPath(), parent) {}
+
+Form1::Form1(const QString& programFolder, QWidget* parent) : QMainWindow(parent), m_store(fromQt(programFolder))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("澄枢八字排盘"));
     buildControls();
     buildMenus();
     buildStatusBar();
+    buildTreeMenus();
     connectHandlers();
+    connectTreeHandlers();
     Form_Load();
 }
 
@@ -161,7 +169,7 @@ void Form1::buildControls()
 void Form1::buildTextBoxes(QWidget* client)
 {
     TreeView1 = placed(new QTreeWidget(client), "TreeView1", twipsRect(240, 1200, 2655, 2655));
-    TreeView1->setHeaderHidden(true);
+    buildTree();
     TexCont = placed(new QPlainTextEdit(client), "TexCont", twipsRect(3000, 1200, 7815, 3375));
     TexCont->setFont(ui::chartFont());
     TexCont->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -184,8 +192,6 @@ void Form1::buildMenus()
     mPing = menuItem(menuTool, "mPing", "平太阳时");
     mWNL = menuItem(menuTool, "mWNL", "万年历");
     mNiBZ = menuItem(menuTool, "mNiBZ", "八字回推");
-    mWNL->setEnabled(false); // no calendar or reverse-lookup window in this build
-    mNiBZ->setEnabled(false);
 
     menuWang = menu(menuBar(), "menuWang", "网站(&W)");
     mHome = menuItem(menuWang, "mHome", "澄枢网");
@@ -200,12 +206,12 @@ void Form1::buildStatusBar()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(twips(kStatusHeight));
-    auto* state = new QLabel(QStringLiteral("状态信息"), StatusBar1);
-    state->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = new QLabel(QStringLiteral("状态信息"), StatusBar1);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
     auto* home =
         new QLabel(toQt(std::string(ui::links::kHomeName) + "（" + std::string(ui::links::kHome) + "）"), StatusBar1);
     home->setObjectName(QStringLiteral("Panel2"));
-    StatusBar1->addWidget(state, 1);
+    StatusBar1->addWidget(Panel1, 1);
     StatusBar1->addWidget(home);
     setStatusBar(StatusBar1);
 }
@@ -219,23 +225,28 @@ void Form1::connectHandlers()
     connect(mSave, &QAction::triggered, this, guarded(&Form1::mSave_Click));
     connect(mExit, &QAction::triggered, this, guarded(&Form1::mExit_Click));
     connect(mPing, &QAction::triggered, this, guarded(&Form1::mPing_Click));
+    connect(mWNL, &QAction::triggered, this, guarded(&Form1::mWNL_Click));
+    connect(mNiBZ, &QAction::triggered, this, guarded(&Form1::mNiBZ_Click));
     connect(mAbout, &QAction::triggered, this, guarded(&Form1::mAbout_Click));
     connect(mHome, &QAction::triggered, this, guarded(&Form1::mHome_Click));
     connect(mPaiPan, &QAction::triggered, this, guarded(&Form1::mPaiPan_Click));
 }
 
-// No exception may cross the event loop: an engine error becomes a message and the window stays usable.
 std::function<void()> Form1::guarded(void (Form1::*handler)())
 {
-    return [this, handler] {
-        try {
-            (this->*handler)();
-        } catch (const engine::RangeError& e) {
-            warn(QStringLiteral("日期超出范围：") + toQt(e.what()));
-        } catch (const std::exception& e) {
-            warn(QStringLiteral("操作未能完成：") + toQt(e.what()));
-        }
-    };
+    return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
+}
+
+// No exception may cross the event loop: an engine error becomes a message and the window stays usable.
+void Form1::runGuarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const engine::RangeError& e) {
+        warn(QStringLiteral("日期超出范围：") + toQt(e.what()));
+    } catch (const std::exception& e) {
+        warn(QStringLiteral("操作未能完成：") + toQt(e.what()));
+    }
 }
 
 void Form1::warn(const QString& text)
@@ -257,6 +268,7 @@ void Form1::Form_Load()
     refill(Combo6, models::numberTexts(0, 59), kMinuteShownAtStart);
     refill(ComboPai, {"竖排", "横排"});
     ComboPai->setEditText(QStringLiteral("竖排"));
+    LoadTree();
 }
 
 void Form1::Combo1_Click()
@@ -291,6 +303,20 @@ void Form1::rebuildDays()
         warn(QStringLiteral("所选年月不在历表范围内"));
 }
 
+void Form1::setBirthMoment(const engine::LocalTime& t)
+{
+    const engine::CivilTime civil = engine::toCivil(t);
+    Combo1->setCurrentIndex(Combo1->findText(kGregorian)); // a change rebuilds the month and day lists
+    const int year = Combo2->findText(QString::number(static_cast<int>(civil.date.year())));
+    if (year < 0)
+        return; // not a listed year
+    Combo2->setCurrentIndex(year);
+    Combo3->setCurrentIndex(static_cast<int>(static_cast<unsigned>(civil.date.month())) - 1); // [0, 11]
+    Combo4->setCurrentIndex(static_cast<int>(static_cast<unsigned>(civil.date.day())) - 1);   // [0, 30]
+    Combo5->setCurrentIndex(civil.hour);
+    Combo6->setCurrentIndex(civil.minute);
+}
+
 models::ChartRequest Form1::readRequest() const
 {
     models::ChartRequest request;
@@ -320,11 +346,6 @@ void Form1::Command1_Click()
     TextMark->clear();
 }
 
-void Form1::mSave_Click()
-{
-    QMessageBox::information(this, windowTitle(), QStringLiteral("保存功能尚未提供"));
-}
-
 void Form1::mExit_Click()
 {
     close();
@@ -333,6 +354,18 @@ void Form1::mExit_Click()
 void Form1::mPing_Click()
 {
     FormPTY window(this);
+    window.exec();
+}
+
+void Form1::mWNL_Click()
+{
+    FormWNL window(this);
+    window.exec();
+}
+
+void Form1::mNiBZ_Click()
+{
+    FormNiBZ window([this](const engine::LocalTime& t) { setBirthMoment(t); }, this);
     window.exec();
 }
 
@@ -359,11 +392,15 @@ void Form1::resizeEvent(QResizeEvent* event)
         QTimer::singleShot(0, this, &Form1::applyResizeFloor); // after the window system settles the size
 }
 
-// The client area sits in the central widget; the controls follow its size.
+// The client area sits in the central widget; the controls follow its size. The tree's mouse-up comes here too.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Resize && !isMinimized())
         Form_Resize();
+    if (TreeView1 && watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        runGuarded([&] { TreeView1_MouseUp(mouse->button(), mouse->position().toPoint()); });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,0 +1,84 @@
+#include "ui/common/QtText.h"
+#include "ui/main/Form1.h"
+#include "ui/main/RecordStore.h"
+#include "ui/main/RecordTree.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kGroups = 100;
+constexpr int kRecordsPerGroup = 100;
+
+// A program folder whose data directory holds 100 groups of 100 records each. Only the names are listed, so the
+// files hold a byte each.
+QString programFolder()
+{
+    static QTemporaryDir folder;
+    static const bool filled = [] {
+        for (int g = 0; g < kGroups; ++g) {
+            const QString group = folder.path() + QStringLiteral("/data/组%1").arg(g);
+            QDir().mkpath(group);
+            for (int r = 0; r < kRecordsPerGroup; ++r) {
+                QFile file(group + QStringLiteral("/姓名%1.txt").arg(r));
+                if (file.open(QIODevice::WriteOnly))
+                    file.write("x");
+            }
+        }
+        return true;
+    }();
+    benchmark::DoNotOptimize(filled);
+    return folder.path();
+}
+
+// The folders listed and the tree model built: what the window's refresh does before it draws.
+void BM_RecordTreeLoad(benchmark::State& state)
+{
+    models::RecordStore store(ui::fromQt(programFolder()));
+    models::RecordTree tree;
+    for (auto _ : state) {
+        tree.LoadTree(store.listGroups());
+        benchmark::DoNotOptimize(tree.size());
+    }
+    state.counters["nodes"] = static_cast<double>(tree.size());
+}
+BENCHMARK(BM_RecordTreeLoad)->Unit(benchmark::kMillisecond);
+
+// The whole refresh of the shown main window (shuRefresh): listing, model, widget items, and the repaint.
+void BM_LoadTree(benchmark::State& state)
+{
+    Form1 form(programFolder());
+    form.show();
+    QApplication::processEvents();
+    QAction* refresh = form.findChild<QAction*>(QStringLiteral("shuRefresh"));
+    auto* tree = form.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    for (auto _ : state) {
+        refresh->trigger();
+        QApplication::processEvents();
+    }
+    int records = 0;
+    for (int g = 0; g < tree->topLevelItem(0)->childCount(); ++g)
+        records += tree->topLevelItem(0)->child(g)->childCount();
+    state.counters["records"] = records;
+}
+BENCHMARK(BM_LoadTree)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

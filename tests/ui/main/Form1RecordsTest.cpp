@@ -1,0 +1,364 @@
+#include "ui/main/Form1.h"
+
+#include "tests/ui/WidgetTesting.h"
+#include "ui/common/QtText.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using uitest::child;
+using uitest::closingModals;
+
+namespace {
+
+struct SeenMessage
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+};
+
+class Form1RecordsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    QString data(const QString& rest = {}) const { return programFolder.path() + QStringLiteral("/data") + rest; }
+    QTreeWidget* tree() const { return child<QTreeWidget>(form, "TreeView1"); }
+    QTreeWidgetItem* root() const { return tree()->topLevelItem(0); }
+    QComboBox* combo(const char* name) const { return child<QComboBox>(form, name); }
+    QPlainTextEdit* text(const char* name) const { return child<QPlainTextEdit>(form, name); }
+
+    QTreeWidgetItem* node(QTreeWidgetItem* parent, const QString& name) const
+    {
+        for (int i = 0; parent && i < parent->childCount(); ++i)
+            if (parent->child(i)->text(0) == name)
+                return parent->child(i);
+        return nullptr;
+    }
+
+    QStringList childTexts(QTreeWidgetItem* parent) const
+    {
+        QStringList texts;
+        for (int i = 0; parent && i < parent->childCount(); ++i)
+            texts << parent->child(i)->text(0);
+        return texts;
+    }
+
+    // Runs an action, lets queued work (the end of a label edit) happen, and returns the message boxes shown.
+    std::vector<SeenMessage> run(const std::function<void()>& action) const
+    {
+        std::vector<SeenMessage> seen;
+        closingModals(
+            [&] {
+                action();
+                uitest::settle();
+            },
+            [&seen](QDialog& dialog) {
+                if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                    seen.push_back({box->icon(), box->text()});
+            });
+        return seen;
+    }
+
+    std::vector<SeenMessage> trigger(const char* action) const
+    {
+        return run([&] { child<QAction>(form, action)->trigger(); });
+    }
+
+    void click(QTreeWidgetItem* item, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(tree()->viewport(), button, {}, tree()->visualItemRect(item).center());
+    }
+
+    QLineEdit* labelEditor() const { return tree()->viewport()->findChild<QLineEdit*>(); }
+
+    // Types a name into the open label editor and confirms it.
+    std::vector<SeenMessage> typeLabel(const QString& name) const
+    {
+        return run([&] {
+            QLineEdit* editor = labelEditor();
+            ASSERT_NE(editor, nullptr);
+            editor->setText(name);
+            QTest::keyClick(editor, Qt::Key_Return);
+        });
+    }
+
+    // 张三, female, born 1990-05-12 08:30, charted, with a remark of two lines.
+    void chartZhangSan() const
+    {
+        child<QLineEdit>(form, "TxtName")->setText(QStringLiteral("张三"));
+        form.findChildren<QRadioButton*>(QStringLiteral("OptSex")).at(1)->setChecked(true);
+        combo("Combo2")->setCurrentText(QStringLiteral("1990"));
+        combo("Combo3")->setCurrentText(QStringLiteral("05"));
+        combo("Combo4")->setCurrentText(QStringLiteral("12"));
+        combo("Combo5")->setCurrentText(QStringLiteral("08"));
+        combo("Combo6")->setCurrentText(QStringLiteral("30"));
+        EXPECT_TRUE(run([this] { QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton); }).empty());
+        text("TextMark")->setPlainText(QStringLiteral("第一行\n第二行"));
+    }
+
+    QTemporaryDir programFolder;
+    Form1 form{programFolder.path()};
+};
+
+TEST_F(Form1RecordsTest, StartsWithTheRootAndTheGroupOther)
+{
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(root()->text(0), QStringLiteral("用户组"));
+    EXPECT_EQ(childTexts(root()), QStringList{QStringLiteral("其他")});
+    EXPECT_TRUE(root()->isExpanded());
+    EXPECT_EQ(tree()->currentItem(), root());
+    EXPECT_FALSE(root()->icon(0).isNull());
+    EXPECT_TRUE(QFileInfo(data(QStringLiteral("/其他"))).isDir());
+    const struct
+    {
+        const char* menu;
+        const char* title;
+        QStringList items;
+    } kMenus[] = {
+        {"menuRoot", "树型根操作", {QStringLiteral("新建组")}},
+        {"menuZu", "树型组操作", {QStringLiteral("删除组"), QStringLiteral("导入记录"), QStringLiteral("重命名")}},
+        {"menuTree",
+         "树型右键子节点",
+         {QStringLiteral("查看记录"), QStringLiteral("删除记录"), QStringLiteral("导出记录"),
+          QStringLiteral("刷新用户")}},
+    };
+    for (const auto& c : kMenus) {
+        SCOPED_TRACE(c.menu);
+        auto* menu = child<QMenu>(form, c.menu);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->title(), ui::toQt(c.title));
+        QStringList items;
+        for (QAction* action : menu->actions())
+            items << action->text();
+        EXPECT_EQ(items, c.items);
+    }
+}
+
+TEST_F(Form1RecordsTest, SaveAddsTheRecordNodeUnderItsGroup)
+{
+    chartZhangSan();
+    auto seen = trigger("mSave");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(seen[0].text, QStringLiteral("数据保存完毕"));
+    QTreeWidgetItem* other = node(root(), QStringLiteral("其他"));
+    EXPECT_EQ(childTexts(other), QStringList{QStringLiteral("张三")});
+    EXPECT_TRUE(other->isExpanded());
+    EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/其他/张三.txt"))));
+
+    EXPECT_EQ(trigger("mSave").size(), 1u); // the same name again: still one node
+    EXPECT_EQ(childTexts(other), QStringList{QStringLiteral("张三")});
+
+    // With a record of group A selected, the save goes to A.
+    QDir().mkpath(data(QStringLiteral("/A")));
+    trigger("shuRefresh");
+    EXPECT_EQ(trigger("mSave").size(), 1u); // the refresh selected the root: 其他 again
+    QTreeWidgetItem* a = node(root(), QStringLiteral("A"));
+    ASSERT_NE(a, nullptr);
+    tree()->setCurrentItem(node(root(), QStringLiteral("其他"))->child(0));
+    child<QLineEdit>(form, "TxtName")->setText(QStringLiteral("  李四 "));
+    seen = trigger("mSave");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, QStringLiteral("数据保存完毕"));
+    EXPECT_EQ(childTexts(node(root(), QStringLiteral("其他"))),
+              (QStringList{QStringLiteral("张三"), QStringLiteral("李四")}));
+    tree()->setCurrentItem(a);
+    trigger("mSave");
+    EXPECT_EQ(childTexts(a), QStringList{QStringLiteral("李四")});
+    EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/A/李四.txt"))));
+}
+
+TEST_F(Form1RecordsTest, SaveRefusals)
+{
+    const struct
+    {
+        const char* why;
+        bool chart;
+        const char* name;
+        const char* message;
+    } kCases[] = {
+        {"no chart yet", false, "张三", "请先八字排盘，在保存"},
+        {"blank name", true, "   ", "请填写姓名，在保存"},
+        {"a name that leaves its folder", true, "../张三",
+         "该名称不能用作文件名：名称不能含有 \\ / : * ? \" < > | 这些字符"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        text("TexCont")->setPlainText(c.chart ? QStringLiteral("姓名：x\n") : QString());
+        child<QLineEdit>(form, "TxtName")->setText(ui::toQt(c.name));
+        const auto seen = trigger("mSave");
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(seen[0].text, ui::toQt(c.message));
+        EXPECT_EQ(node(root(), QStringLiteral("其他"))->childCount(), 0);
+    }
+    EXPECT_TRUE(QDir(data(QStringLiteral("/其他"))).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(programFolder.path() + QStringLiteral("/张三.txt")));
+}
+
+TEST_F(Form1RecordsTest, ClickingARecordShowsItsChartAndRestoresTheInputs)
+{
+    chartZhangSan();
+    const QString chart = text("TexCont")->toPlainText();
+    trigger("mSave");
+    // Everything changed before the record is opened again.
+    combo("Combo1")->setCurrentText(QStringLiteral("农历"));
+    combo("Combo2")->setCurrentText(QStringLiteral("2020"));
+    child<QLineEdit>(form, "TxtName")->setText(QStringLiteral("别人"));
+    form.findChildren<QRadioButton*>(QStringLiteral("OptSex")).at(0)->setChecked(true);
+    text("TexCont")->clear();
+    text("TextMark")->clear();
+
+    click(node(node(root(), QStringLiteral("其他")), QStringLiteral("张三")));
+    EXPECT_EQ(text("TexCont")->toPlainText(), chart + QStringLiteral("\n")); // as stored, one empty line more
+    EXPECT_EQ(text("TextMark")->toPlainText(), QStringLiteral("第一行\n第二行\n"));
+    EXPECT_EQ(child<QLineEdit>(form, "TxtName")->text(), QStringLiteral("张三"));
+    EXPECT_TRUE(form.findChildren<QRadioButton*>(QStringLiteral("OptSex")).at(1)->isChecked());
+    const struct
+    {
+        const char* combo;
+        const char* text;
+        int count;
+    } kDate[] = {
+        {"Combo1", "公历", 2}, {"Combo2", "1990", 200}, {"Combo3", "05", 12},
+        {"Combo4", "12", 31},  {"Combo5", "08", 24},    {"Combo6", "30", 60},
+    };
+    for (const auto& c : kDate) {
+        SCOPED_TRACE(c.combo);
+        EXPECT_EQ(combo(c.combo)->currentText(), ui::toQt(c.text));
+        EXPECT_EQ(combo(c.combo)->count(), c.count); // the lists were rebuilt for a Gregorian May
+    }
+}
+
+TEST_F(Form1RecordsTest, RightClickOffersTheMenuOfTheNodeKind)
+{
+    chartZhangSan();
+    trigger("mSave");
+    QTreeWidgetItem* other = node(root(), QStringLiteral("其他"));
+    const struct
+    {
+        const char* why;
+        QTreeWidgetItem* item;
+        const char* menu;
+    } kCases[] = {
+        {"root", root(), "menuRoot"},
+        {"group", other, "menuZu"},
+        {"record", other->child(0), "menuTree"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        click(c.item, Qt::RightButton);
+        auto* menu = child<QMenu>(form, c.menu);
+        EXPECT_TRUE(menu->isVisible());
+        EXPECT_EQ(tree()->currentItem(), c.item);
+        menu->hide();
+    }
+    // A record selected and the pointer over empty space: no menu.
+    QTest::mouseClick(tree()->viewport(), Qt::RightButton, {}, QPoint(5, tree()->viewport()->height() - 5));
+    for (const char* name : {"menuRoot", "menuZu", "menuTree"})
+        EXPECT_FALSE(child<QMenu>(form, name)->isVisible()) << name;
+}
+
+TEST_F(Form1RecordsTest, GroupsAreAddedRenamedAndDeletedThroughTheirMenus)
+{
+    EXPECT_TRUE(trigger("zuAdd").empty());
+    QTreeWidgetItem* added = node(root(), QStringLiteral("新建组2")); // the root had one child
+    ASSERT_NE(added, nullptr);
+    EXPECT_TRUE(QFileInfo(data(QStringLiteral("/新建组2"))).isDir()); // before any name is typed
+    EXPECT_EQ(tree()->currentItem(), added);
+    ASSERT_NE(labelEditor(), nullptr);
+
+    const struct
+    {
+        const char* why;
+        const char* name;
+        QMessageBox::Icon icon;
+        const char* message;
+        bool reopened;
+    } kRefusals[] = {
+        {"unchanged: the group counts itself", "新建组2", QMessageBox::Warning, "结点已经存在！ ", true},
+        {"another group's name", "其他", QMessageBox::Warning, "结点已经存在！ ", true},
+        {"empty", "", QMessageBox::NoIcon, "你必须输入一个名称 ", false},
+        {"a name that leaves its folder", "..", QMessageBox::Warning, "该名称不能用作文件名：名称不能是“.”或“..”",
+         true},
+    };
+    for (const auto& c : kRefusals) {
+        SCOPED_TRACE(c.why);
+        if (!labelEditor())
+            run([&] { trigger("zuMing"); });
+        const auto seen = typeLabel(ui::toQt(c.name));
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].icon, c.icon);
+        EXPECT_EQ(seen[0].text, ui::toQt(c.message));
+        EXPECT_EQ(added->text(0), QStringLiteral("新建组2"));
+        EXPECT_EQ(labelEditor() != nullptr, c.reopened);
+    }
+
+    if (!labelEditor())
+        trigger("zuMing");
+    EXPECT_TRUE(typeLabel(QStringLiteral("朋友")).empty());
+    EXPECT_EQ(added->text(0), QStringLiteral("朋友"));
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/新建组2"))));
+    EXPECT_TRUE(QFileInfo(data(QStringLiteral("/朋友"))).isDir());
+
+    tree()->setCurrentItem(added);
+    EXPECT_TRUE(trigger("zuDel").empty());
+    EXPECT_EQ(childTexts(root()), QStringList{QStringLiteral("其他")});
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/朋友"))));
+}
+
+TEST_F(Form1RecordsTest, GroupDeletionIsRefusedForOtherAndForGroupsWithRecords)
+{
+    chartZhangSan();
+    trigger("mSave");
+    QDir().mkpath(data(QStringLiteral("/A")));
+    QFile::copy(data(QStringLiteral("/其他/张三.txt")), data(QStringLiteral("/A/张三.txt")));
+    trigger("shuRefresh");
+    const struct
+    {
+        const char* group;
+        const char* message;
+    } kCases[] = {
+        {"其他", "对不起，该组不能删除！"},
+        {"A", "该组下有用户数据，请删除组下数据后在删除该组"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.group);
+        tree()->setCurrentItem(node(root(), ui::toQt(c.group)));
+        const auto seen = trigger("zuDel");
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
+        EXPECT_EQ(seen[0].text, ui::toQt(c.message));
+        EXPECT_NE(node(root(), ui::toQt(c.group)), nullptr);
+    }
+
+    // Deleting the record, then the group, goes through.
+    tree()->setCurrentItem(node(root(), QStringLiteral("A"))->child(0));
+    EXPECT_TRUE(trigger("shuDel").empty());
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/A/张三.txt"))));
+    tree()->setCurrentItem(node(root(), QStringLiteral("A")));
+    EXPECT_TRUE(trigger("zuDel").empty());
+    EXPECT_EQ(node(root(), QStringLiteral("A")), nullptr);
+}
+
+} // namespace
