@@ -2,6 +2,7 @@
 
 #include "engine/support/RangeError.h"
 #include "ui/common/ChartFont.h"
+#include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
 
@@ -238,14 +239,14 @@ void FormWNL::buildPanel()
 
 void FormWNL::connectHandlers()
 {
-    connect(Timer1, &QTimer::timeout, this, guarded(&FormWNL::Timer1_Timer));
-    connect(CommandYearUp, &QPushButton::clicked, this, guarded(&FormWNL::CommandYearUp_Click));
-    connect(CommandYearDown, &QPushButton::clicked, this, guarded(&FormWNL::CommandYearDown_Click));
-    connect(CommandMonthUp, &QPushButton::clicked, this, guarded(&FormWNL::CommandMonthUp_Click));
-    connect(CommandMonthDown, &QPushButton::clicked, this, guarded(&FormWNL::CommandMonthDown_Click));
-    connect(CommandToday, &QPushButton::clicked, this, guarded(&FormWNL::CommandToday_Click));
-    connect(Combo_Year, &QComboBox::currentIndexChanged, this, guarded(&FormWNL::Combo_Year_Click));
-    connect(Combo_Month, &QComboBox::currentIndexChanged, this, guarded(&FormWNL::Combo_Month_Click));
+    connect(Timer1, &QTimer::timeout, this, ui::guarded(this, &FormWNL::Timer1_Timer));
+    connect(CommandYearUp, &QPushButton::clicked, this, ui::guarded(this, &FormWNL::CommandYearUp_Click));
+    connect(CommandYearDown, &QPushButton::clicked, this, ui::guarded(this, &FormWNL::CommandYearDown_Click));
+    connect(CommandMonthUp, &QPushButton::clicked, this, ui::guarded(this, &FormWNL::CommandMonthUp_Click));
+    connect(CommandMonthDown, &QPushButton::clicked, this, ui::guarded(this, &FormWNL::CommandMonthDown_Click));
+    connect(CommandToday, &QPushButton::clicked, this, ui::guarded(this, &FormWNL::CommandToday_Click));
+    connect(Combo_Year, &QComboBox::currentIndexChanged, this, ui::guarded(this, &FormWNL::Combo_Year_Click));
+    connect(Combo_Month, &QComboBox::currentIndexChanged, this, ui::guarded(this, &FormWNL::Combo_Month_Click));
 }
 
 void FormWNL::Form_Load()
@@ -395,26 +396,9 @@ bool FormWNL::eventFilter(QObject* watched, QEvent* event)
         if (found != Label_Newli.end() && mouse->button() == Qt::LeftButton &&
             (*found)->rect().contains(mouse->position().toPoint())) {
             const int index = static_cast<int>(found - Label_Newli.begin());
-            runGuarded([this, index] { Label_Newli_Click(index); });
+            ui::runGuarded(this, [this, index] { Label_Newli_Click(index); });
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-std::function<void()> FormWNL::guarded(void (FormWNL::*handler)())
-{
-    return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
-}
-
-// No exception may cross the event loop: it becomes a message and the window stays usable.
-void FormWNL::runGuarded(const std::function<void()>& handler)
-{
-    try {
-        handler();
-    } catch (const engine::RangeError& e) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("日期超出范围：") + toQt(e.what()));
-    } catch (const std::exception& e) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("操作未能完成：") + toQt(e.what()));
-    }
 }

@@ -56,8 +56,6 @@ private:
     void moveTo(models::ShownMonth shown);
     void showPanel(const models::DayPanel& panel);
     void showClock();
-    std::function<void()> guarded(void (FormWNL::*handler)());
-    void runGuarded(const std::function<void()>& handler);
 
     engine::Clock m_now;
     models::MonthInfo m_info;

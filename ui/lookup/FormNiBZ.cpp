@@ -3,6 +3,7 @@
 #include "engine/analysis/ReverseLookup.h"
 #include "engine/calendar/GanZhiTables.h"
 #include "engine/support/RangeError.h"
+#include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
 
@@ -91,8 +92,8 @@ FormNiBZ::FormNiBZ(BirthMomentSink setBirthMoment, QWidget* parent)
     setObjectName(QStringLiteral("FormNiBZ"));
     setWindowTitle(QStringLiteral("八字回推"));
     buildControls();
-    connect(Command1, &QPushButton::clicked, this, [this] { runGuarded(&FormNiBZ::Command1_Click); });
-    connect(CommandPP, &QPushButton::clicked, this, [this] { runGuarded(&FormNiBZ::CommandPP_Click); });
+    connect(Command1, &QPushButton::clicked, this, ui::guarded(this, &FormNiBZ::Command1_Click));
+    connect(CommandPP, &QPushButton::clicked, this, ui::guarded(this, &FormNiBZ::CommandPP_Click));
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
     Form_Load();
 }
@@ -187,16 +188,4 @@ void FormNiBZ::CommandPP_Click()
     if (m_setBirthMoment)
         m_setBirthMoment(*moment);
     accept(); // the user charts from the main window
-}
-
-// No exception may cross the event loop: an engine error becomes a message and the window stays usable.
-void FormNiBZ::runGuarded(void (FormNiBZ::*handler)())
-{
-    try {
-        (this->*handler)();
-    } catch (const engine::RangeError& e) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("日期超出范围：") + toQt(e.what()));
-    } catch (const std::exception& e) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("操作未能完成：") + toQt(e.what()));
-    }
 }

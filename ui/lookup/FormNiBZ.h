@@ -43,7 +43,6 @@ private:
     Request readRequest() const;
     std::array<QComboBox*, 4> stemLists() const;   // year, month, day, hour
     std::array<QComboBox*, 4> branchLists() const; // year, month, day, hour
-    void runGuarded(void (FormNiBZ::*handler)());
 
     LandPP m_landPP;
     BirthMomentSink m_setBirthMoment;

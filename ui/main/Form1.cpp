@@ -4,6 +4,7 @@
 #include "ui/about/FormAbout.h"
 #include "ui/calendar/FormWNL.h"
 #include "ui/common/ChartFont.h"
+#include "ui/common/Guarded.h"
 #include "ui/common/Links.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
@@ -218,35 +219,18 @@ void Form1::buildStatusBar()
 
 void Form1::connectHandlers()
 {
-    connect(Combo1, &QComboBox::currentIndexChanged, this, guarded(&Form1::Combo1_Click));
-    connect(Combo2, &QComboBox::currentIndexChanged, this, guarded(&Form1::Combo2_Click));
-    connect(Combo3, &QComboBox::currentIndexChanged, this, guarded(&Form1::Combo3_Click));
-    connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
-    connect(mSave, &QAction::triggered, this, guarded(&Form1::mSave_Click));
-    connect(mExit, &QAction::triggered, this, guarded(&Form1::mExit_Click));
-    connect(mPing, &QAction::triggered, this, guarded(&Form1::mPing_Click));
-    connect(mWNL, &QAction::triggered, this, guarded(&Form1::mWNL_Click));
-    connect(mNiBZ, &QAction::triggered, this, guarded(&Form1::mNiBZ_Click));
-    connect(mAbout, &QAction::triggered, this, guarded(&Form1::mAbout_Click));
-    connect(mHome, &QAction::triggered, this, guarded(&Form1::mHome_Click));
-    connect(mPaiPan, &QAction::triggered, this, guarded(&Form1::mPaiPan_Click));
-}
-
-std::function<void()> Form1::guarded(void (Form1::*handler)())
-{
-    return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
-}
-
-// No exception may cross the event loop: an engine error becomes a message and the window stays usable.
-void Form1::runGuarded(const std::function<void()>& handler)
-{
-    try {
-        handler();
-    } catch (const engine::RangeError& e) {
-        warn(QStringLiteral("日期超出范围：") + toQt(e.what()));
-    } catch (const std::exception& e) {
-        warn(QStringLiteral("操作未能完成：") + toQt(e.what()));
-    }
+    connect(Combo1, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo1_Click));
+    connect(Combo2, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo2_Click));
+    connect(Combo3, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo3_Click));
+    connect(Command1, &QPushButton::clicked, this, ui::guarded(this, &Form1::Command1_Click));
+    connect(mSave, &QAction::triggered, this, ui::guarded(this, &Form1::mSave_Click));
+    connect(mExit, &QAction::triggered, this, ui::guarded(this, &Form1::mExit_Click));
+    connect(mPing, &QAction::triggered, this, ui::guarded(this, &Form1::mPing_Click));
+    connect(mWNL, &QAction::triggered, this, ui::guarded(this, &Form1::mWNL_Click));
+    connect(mNiBZ, &QAction::triggered, this, ui::guarded(this, &Form1::mNiBZ_Click));
+    connect(mAbout, &QAction::triggered, this, ui::guarded(this, &Form1::mAbout_Click));
+    connect(mHome, &QAction::triggered, this, ui::guarded(this, &Form1::mHome_Click));
+    connect(mPaiPan, &QAction::triggered, this, ui::guarded(this, &Form1::mPaiPan_Click));
 }
 
 void Form1::warn(const QString& text)
@@ -399,7 +383,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         Form_Resize();
     if (TreeView1 && watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        runGuarded([&] { TreeView1_MouseUp(mouse->button(), mouse->position().toPoint()); });
+        ui::runGuarded(this, [&] { TreeView1_MouseUp(mouse->button(), mouse->position().toPoint()); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -99,8 +99,6 @@ private:
     void rebuildDays();
     void applyResizeFloor();
     void warn(const QString& text);
-    std::function<void()> guarded(void (Form1::*handler)());
-    void runGuarded(const std::function<void()>& handler);
 
     LandPP m_landPP;
     models::ChartComposer m_composer;

@@ -2,6 +2,8 @@
 // ask RecordStore to save, show, copy and delete.
 #include "ui/main/Form1.h"
 
+#include "ui/common/Guarded.h"
+
 #include "ui/common/QtText.h"
 
 #include <QAction>
@@ -90,7 +92,7 @@ void Form1::buildTree()
         const QString oldText = index.data(Qt::DisplayRole).toString();
         // Later, once the editor has closed: a message box or a reopened editor must not meet the closing one.
         QTimer::singleShot(
-            0, this, [this, key, oldText, text] { runGuarded([&] { TreeView1_AfterLabelEdit(key, oldText, text); }); });
+            0, this, [this, key, oldText, text] { ui::runGuarded(this, [&] { TreeView1_AfterLabelEdit(key, oldText, text); }); });
     }));
     TreeView1->viewport()->installEventFilter(this);
 }
@@ -122,14 +124,14 @@ void Form1::connectTreeHandlers()
             [this](QTreeWidgetItem* item) { item->setIcon(0, ImageList1[1]); });
     connect(TreeView1, &QTreeWidget::itemCollapsed, this,
             [this](QTreeWidgetItem* item) { item->setIcon(0, ImageList1[0]); });
-    connect(zuAdd, &QAction::triggered, this, guarded(&Form1::zuAdd_Click));
-    connect(zuDel, &QAction::triggered, this, guarded(&Form1::zuDel_Click));
-    connect(zuDaoRu, &QAction::triggered, this, guarded(&Form1::zuDaoRu_Click));
-    connect(zuMing, &QAction::triggered, this, guarded(&Form1::zuMing_Click));
-    connect(shuKan, &QAction::triggered, this, guarded(&Form1::shuKan_Click));
-    connect(shuDel, &QAction::triggered, this, guarded(&Form1::shuDel_Click));
-    connect(shuDao, &QAction::triggered, this, guarded(&Form1::shuDao_Click));
-    connect(shuRefresh, &QAction::triggered, this, guarded(&Form1::shuRefresh_Click));
+    connect(zuAdd, &QAction::triggered, this, ui::guarded(this, &Form1::zuAdd_Click));
+    connect(zuDel, &QAction::triggered, this, ui::guarded(this, &Form1::zuDel_Click));
+    connect(zuDaoRu, &QAction::triggered, this, ui::guarded(this, &Form1::zuDaoRu_Click));
+    connect(zuMing, &QAction::triggered, this, ui::guarded(this, &Form1::zuMing_Click));
+    connect(shuKan, &QAction::triggered, this, ui::guarded(this, &Form1::shuKan_Click));
+    connect(shuDel, &QAction::triggered, this, ui::guarded(this, &Form1::shuDel_Click));
+    connect(shuDao, &QAction::triggered, this, ui::guarded(this, &Form1::shuDao_Click));
+    connect(shuRefresh, &QAction::triggered, this, ui::guarded(this, &Form1::shuRefresh_Click));
 }
 
 void Form1::LoadTree()
