@@ -90,6 +90,7 @@ struct StartAge
 };
 StartAge startAge(long long minutes);
 StartAge startAge(LocalTime birth, int sex);
+std::string startAgeText(const StartAge& age); // "3年4月10天6时"
 
 // The birth plus the age: years, then calendar months (the day clamped to the month's end), then days, then hours.
 LocalTime handOver(LocalTime birth, const StartAge& age);

@@ -68,6 +68,19 @@ StartAge startAge(LocalTime birth, int sex)
     return startAge(startMinutes(birth, luckForward(birth, sex)));
 }
 
+std::string startAgeText(const StartAge& age)
+{
+    std::string text = std::to_string(age.years);
+    text += "年";
+    text += std::to_string(age.months);
+    text += "月";
+    text += std::to_string(age.days);
+    text += "天";
+    text += std::to_string(age.hours);
+    text += "时";
+    return text;
+}
+
 LocalTime handOver(LocalTime birth, const StartAge& age)
 {
     const LocalDays day = floor<days>(birth);
@@ -132,9 +145,7 @@ SmallLuck smallLuck(LocalTime birth, bool forward, int i)
 
 std::string LandPP::QiYun(std::string& sTime, std::int16_t iSex) const
 {
-    const StartAge age = startAge(acceptChartTime(sTime, m_now), iSex);
-    return std::to_string(age.years) + "年" + std::to_string(age.months) + "月" + std::to_string(age.days) + "天" +
-           std::to_string(age.hours) + "时";
+    return startAgeText(startAge(acceptChartTime(sTime, m_now), iSex));
 }
 
 std::string LandPP::JiaoYun(std::string& sTime, std::int16_t iSex) const

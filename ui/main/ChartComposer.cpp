@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/analysis/Analysis.h"
 #include "engine/support/Utf8.h"
 
 using namespace engine;
@@ -98,10 +99,69 @@ std::optional<std::string> birthTime(const ChartRequest& request, const LandPP& 
     return writeTime(*t);
 }
 
-std::array<std::array<std::string, 4>, 5> starsOf(const LandPP& lp, std::string& sTime)
+std::array<std::array<std::string, 4>, 5> starsOf(const PillarChars& p);
+
+// Everything the chart shows of one birth. The values are those of the class's chart methods for the same birth
+// text; the pillars and the luck cycle are worked out once here instead of once per method.
+void gather(ChartData& d, LocalTime t, bool withStars)
 {
-    return {lp.ShenShaNianZhi(sTime), lp.ShenShaNianGan(sTime), lp.ShenShaYueZhi(sTime), lp.ShenShaRiZhi(sTime),
-            lp.ShenShaRiGan(sTime)};
+    const PillarChars p = pillarChars(t);
+    const std::string_view dayStem = p.stems[2];
+    d.lunarDate = lunarText(toLunar(std::chrono::floor<std::chrono::days>(t)));
+    const Term pre = jiePre(t);
+    const Term next = jieNext(t);
+    d.jiePreName = termName(pre.n);
+    d.jiePreTime = writeTime(pre.at);
+    d.jieNextName = termName(next.n);
+    d.jieNextTime = writeTime(next.at);
+    d.taiYuan = conceptionPillar(monthCount(t));
+    d.mingGong = lifePalace(t);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string pillar = p.ganZhi(i);
+        d.xunKong[i] = voidBranches(pillar);
+        d.shiShen[i] = i == 2 ? "日主" : tenGod(dayStem, p.stems[i]);
+        d.wangShuai[i] = growthStage(dayStem, p.branches[i]);
+        d.naYin[i] = naYin(pillar);
+        d.dunCang[i] = hiddenStems(dayStem, p.branches[i]);
+        d.stems[i] = p.stems[i];
+        d.branches[i] = p.branches[i];
+    }
+    if (withStars)
+        d.stars = starsOf(p);
+    const bool forward = luckForward(t, d.iSex);
+    const StartAge age = startAge(startMinutes(t, forward));
+    const LocalTime handOverAt = handOver(t, age);
+    d.qiYun = startAgeText(age);
+    d.jiaoYun = writeTime(handOverAt);
+    const int month = monthCount(t);
+    for (std::size_t i = 0; i < 8; ++i) {
+        const int pillar = luckPillar(month, forward, static_cast<int>(i));
+        d.wangShuaiYun[i] = growthStage(dayStem, branchName(pillar));
+        d.naYinYun[i] = naYin(ganZhi(pillar));
+        d.shiShenYun[i] = tenGod(dayStem, stemName(pillar));
+        d.daYun[i] = ganZhi(pillar);
+    }
+    // The start age counts calendar-year boundaries between the birth and the hand-over.
+    d.startYear = static_cast<int>(toCivil(handOverAt).date.year());
+    d.startAge = d.startYear - static_cast<int>(toCivil(t).date.year());
+    const int firstYear = yearCount(handOverAt); // the yearly pillars turn at 立春
+    for (std::size_t i = 0; i < d.liuNian.size(); ++i)
+        d.liuNian[i] = ganZhi(firstYear + static_cast<int>(i));
+}
+
+// 年支, 年干, 月支, 日支 and 日干 stars on the branch of each pillar, the key's own pillar included.
+std::array<std::array<std::string, 4>, 5> starsOf(const PillarChars& p)
+{
+    std::array<std::array<std::string, 4>, 5> stars;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string_view branch = p.branches[i];
+        stars[0][i] = yearBranchStars(p.branches[0], branch);
+        stars[1][i] = stemStars(p.stems[0], branch);
+        stars[2][i] = monthBranchStars(p.branches[1], branch);
+        stars[3][i] = dayBranchStars(p.branches[2], branch);
+        stars[4][i] = stemStars(p.stems[2], branch);
+    }
+    return stars;
 }
 
 void appendStarRows(std::vector<std::string>& out, const std::array<std::array<std::string, 4>, 5>& stars)
@@ -129,10 +189,6 @@ void appendStarRows(std::vector<std::string>& out, const std::array<std::array<s
     }
 }
 
-int yearOf(std::string& sTime, const Clock& now)
-{
-    return static_cast<int>(toCivil(acceptTime(sTime, now)).date.year());
-}
 
 } // namespace
 
@@ -170,40 +226,12 @@ ChartResult ChartComposer::compute(const ChartRequest& request) const
         const auto sTime = birthTime(request, m_landPP, result.error);
         if (!sTime)
             return result;
-        const LandPP& lp = m_landPP;
         ChartData d;
         d.name = trimBlanks(request.name);
         d.sexWord = request.male ? "男" : "女";
         d.iSex = request.male ? 1 : 0;
         d.sTime = *sTime;
-        std::string& t = d.sTime;
-        d.lunarDate = lp.YangLi2NongLi(t);
-        d.jiePreName = lp.JiePreName(t);
-        d.jiePreTime = lp.JiePreTime(t);
-        d.jieNextName = lp.JieNextName(t);
-        d.jieNextTime = lp.JieNextTime(t);
-        d.taiYuan = lp.TaiYuan(t);
-        d.mingGong = lp.MingGong(t);
-        d.xunKong = lp.XunKongZhu(t);
-        d.shiShen = lp.ShiShenZhu(t);
-        d.wangShuai = lp.WangShuaiZhu(t);
-        d.naYin = lp.NaYinZhu(t);
-        d.dunCang = lp.DunCangZhu(t);
-        d.stems = {lp.YearTianGan(t), lp.MonthTianGan(t), lp.DayTianGan(t), lp.HourTianGan(t)};
-        d.branches = {lp.YearDiZhi(t), lp.MonthDiZhi(t), lp.DayDiZhi(t), lp.HourDiZhi(t)};
-        if (request.stars)
-            d.stars = starsOf(lp, t);
-        d.qiYun = lp.QiYun(t, d.iSex);
-        d.jiaoYun = lp.JiaoYun(t, d.iSex);
-        d.wangShuaiYun = lp.WangShuaiYun(t, d.iSex);
-        d.naYinYun = lp.NaYinYun(t, d.iSex);
-        d.shiShenYun = lp.ShiShenYun(t, d.iSex);
-        d.daYun = lp.DaYun(t, d.iSex);
-        // The start age counts calendar-year boundaries between the birth and the hand-over.
-        std::string handOver = d.jiaoYun;
-        d.startYear = yearOf(handOver, m_now);
-        d.startAge = d.startYear - yearOf(t, m_now);
-        d.liuNian = lp.LiuNian(t, d.iSex);
+        gather(d, *readTime(d.sTime), request.stars);
         result.data = std::move(d);
     } catch (const RangeError& e) {
         result.error = std::string("日期超出范围：") + e.what();

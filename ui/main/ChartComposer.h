@@ -26,7 +26,7 @@ struct ChartRequest
     bool stars = false;        // 神煞 checked
 };
 
-// Everything the chart shows, fetched from LandPP in the order the chart is written.
+// Everything the chart shows: the values of the class's chart methods for one birth.
 struct ChartData
 {
     std::string name;

@@ -529,4 +529,65 @@ TEST(ChartComposer, AgeAndYearRowsStepByTenFromTheStart)
     EXPECT_EQ(lines.back(), "");
 }
 
+// The chart gathers its values once per birth; they must be exactly what the class's chart methods give for the
+// same birth text, over births of every hour and month from 1900 to 2099, both sexes, stars on.
+TEST(ChartComposer, AgreesWithTheClassMethodsOverManyBirths)
+{
+    const ChartComposer composer{kFixedNow};
+    const LandPP lp{kFixedNow};
+    std::uint32_t seed = 20241208;
+    for (int n = 0; n < 600; ++n) {
+        seed = seed * 1664525u + 1013904223u; // a fixed linear congruential sequence
+        const auto day = local_days{year{1900} / 2 / 1} + days{seed % 73000};
+        const auto t = engine::LocalTime{day} + hours{(seed >> 8) % 24} + minutes{(seed >> 16) % 60};
+        const year_month_day ymd{day};
+        const engine::CivilTime c = engine::toCivil(t);
+        ChartRequest request;
+        request.name = "甲";
+        request.male = n % 2 == 0;
+        request.year = std::to_string(static_cast<int>(ymd.year()));
+        request.month = (static_cast<unsigned>(ymd.month()) < 10 ? "0" : "") +
+                        std::to_string(static_cast<unsigned>(ymd.month()));
+        request.day = (static_cast<unsigned>(ymd.day()) < 10 ? "0" : "") + std::to_string(static_cast<unsigned>(ymd.day()));
+        request.hour = (c.hour < 10 ? "0" : "") + std::to_string(c.hour);
+        request.minute = (c.minute < 10 ? "0" : "") + std::to_string(c.minute);
+        request.stars = true;
+        const auto result = composer.compute(request);
+        ASSERT_TRUE(result.data) << result.error;
+        const ChartData& d = *result.data;
+        std::string s = d.sTime;
+        SCOPED_TRACE(s);
+        const std::int16_t sex = d.iSex;
+        EXPECT_EQ(d.lunarDate, lp.YangLi2NongLi(s));
+        EXPECT_EQ(d.jiePreName + d.jiePreTime + d.jieNextName + d.jieNextTime,
+                  lp.JiePreName(s) + lp.JiePreTime(s) + lp.JieNextName(s) + lp.JieNextTime(s));
+        EXPECT_EQ(d.taiYuan, lp.TaiYuan(s));
+        EXPECT_EQ(d.mingGong, lp.MingGong(s));
+        EXPECT_EQ(d.xunKong, lp.XunKongZhu(s));
+        EXPECT_EQ(d.shiShen, lp.ShiShenZhu(s));
+        EXPECT_EQ(d.wangShuai, lp.WangShuaiZhu(s));
+        EXPECT_EQ(d.naYin, lp.NaYinZhu(s));
+        EXPECT_EQ(d.dunCang, lp.DunCangZhu(s));
+        const std::array<std::string, 4> stems = {lp.YearTianGan(s), lp.MonthTianGan(s), lp.DayTianGan(s),
+                                                  lp.HourTianGan(s)};
+        const std::array<std::string, 4> branches = {lp.YearDiZhi(s), lp.MonthDiZhi(s), lp.DayDiZhi(s),
+                                                     lp.HourDiZhi(s)};
+        EXPECT_EQ(d.stems, stems);
+        EXPECT_EQ(d.branches, branches);
+        ASSERT_TRUE(d.stars);
+        const std::array<std::array<std::string, 4>, 5> stars = {lp.ShenShaNianZhi(s), lp.ShenShaNianGan(s),
+                                                                 lp.ShenShaYueZhi(s), lp.ShenShaRiZhi(s),
+                                                                 lp.ShenShaRiGan(s)};
+        EXPECT_EQ(*d.stars, stars);
+        EXPECT_EQ(d.qiYun, lp.QiYun(s, sex));
+        EXPECT_EQ(d.jiaoYun, lp.JiaoYun(s, sex));
+        EXPECT_EQ(d.wangShuaiYun, lp.WangShuaiYun(s, sex));
+        EXPECT_EQ(d.naYinYun, lp.NaYinYun(s, sex));
+        EXPECT_EQ(d.shiShenYun, lp.ShiShenYun(s, sex));
+        EXPECT_EQ(d.daYun, lp.DaYun(s, sex));
+        EXPECT_EQ(d.liuNian, lp.LiuNian(s, sex));
+        EXPECT_EQ(s, d.sTime); // no method rewrote a full date-time text
+    }
+}
+
 } // namespace
