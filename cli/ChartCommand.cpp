@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <iostream>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -44,63 +45,12 @@ Each option is given once. Bad input stops with a message on standard error, not
 and exit status 2.
 )";
 
-struct Option
-{
-    std::string_view name;
-    bool takesValue;
+constexpr NamedOption kOptions[] = {
+    {"--name", kValue}, {"--sex", kValue}, {"--date", kValue}, {"--time", kValue}, {"--layout", kValue},
+    {"--lunar"},        {"--leap"},        {"--stars"},        {"--crlf"},
 };
 
-const Option kOptions[] = {
-    {"--name", true},  {"--sex", true},    {"--date", true},  {"--time", true},  {"--layout", true}, {"--lunar", false},
-    {"--leap", false}, {"--stars", false}, {"--crlf", false}, {"--json", false}, {"--help", false},
-};
-
-// The options as given: name and value (empty for a flag), each at most once.
-class GivenOptions
-{
-public:
-    bool has(std::string_view name) const { return find(name) != m_given.end(); }
-    std::optional<std::string> value(std::string_view name) const
-    {
-        const auto it = find(name);
-        return it == m_given.end() ? std::nullopt : std::optional(it->second);
-    }
-    // The reason the words cannot be read, or nothing.
-    std::optional<std::string> read(Args args);
-
-private:
-    using Entry = std::pair<std::string_view, std::string>;
-    std::vector<Entry>::const_iterator find(std::string_view name) const
-    {
-        return std::ranges::find(m_given, name, &Entry::first);
-    }
-    std::vector<Entry> m_given;
-};
-
-std::optional<std::string> GivenOptions::read(Args args)
-{
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view word = args[i];
-        const std::string_view name = word.substr(0, word.find('='));
-        const auto option = std::ranges::find(kOptions, name == "-h" ? "--help" : name, &Option::name);
-        if (option == std::end(kOptions))
-            return word.starts_with('-') ? "unknown option " + shown(word) : "unexpected argument " + shown(word);
-        if (has(option->name))
-            return std::string(option->name) + " is given twice";
-        const bool inlineValue = name.size() < word.size();
-        if (!option->takesValue && inlineValue)
-            return std::string(option->name) + " takes no value";
-        std::string value;
-        if (inlineValue)
-            value = word.substr(name.size() + 1);
-        else if (option->takesValue && i + 1 < args.size() && !args[i + 1].starts_with("--"))
-            value = args[++i];
-        else if (option->takesValue)
-            return std::string(option->name) + " needs a value";
-        m_given.emplace_back(option->name, std::move(value));
-    }
-    return std::nullopt;
-}
+constexpr std::string_view kVertical = "竖排"; // the default layout
 
 // "5" -> "05": the window's lists hold two-digit texts.
 std::string twoDigits(int n)
@@ -110,30 +60,7 @@ std::string twoDigits(int n)
     return text;
 }
 
-// Numbers separated by `separator`, one per range and each within it; nothing for any other text.
-std::optional<std::vector<int>> readNumbers(std::string_view text, char separator,
-                                            std::initializer_list<std::pair<int, int>> ranges)
-{
-    std::vector<int> numbers;
-    for (const auto& [low, high] : ranges) {
-        if (!numbers.empty()) {
-            if (!text.starts_with(separator))
-                return std::nullopt;
-            text.remove_prefix(1);
-        }
-        const std::size_t end = std::min(text.find(separator), text.size());
-        const auto n = readNumber(text.substr(0, end));
-        if (!n || *n < low || *n > high)
-            return std::nullopt;
-        numbers.push_back(*n);
-        text.remove_prefix(end);
-    }
-    if (!text.empty())
-        return std::nullopt;
-    return numbers;
-}
-
-std::optional<std::string> checkName(const std::string& name)
+std::optional<std::string> checkName(std::string_view name)
 {
     const bool control = std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (!engine::utf8::isValid(name) || control)
@@ -141,129 +68,53 @@ std::optional<std::string> checkName(const std::string& name)
     return std::nullopt;
 }
 
-// The options that must be given and are not, or nothing.
-std::optional<std::string> missingOptions(const GivenOptions& given)
+// The reason the options the chart adds to the birth make no request, or nothing.
+std::optional<std::string> checkChartOptions(const GivenOptions& given, const std::optional<std::vector<int>>& date)
 {
-    std::string missing;
-    for (const std::string_view required : {"--name", "--sex", "--date", "--time"}) {
-        if (!given.has(required))
-            missing += (missing.empty() ? "missing " : ", ") + std::string(required);
-    }
-    return missing.empty() ? std::nullopt : std::optional(missing);
-}
-
-// The birth data as the window's lists hold it: two-digit texts, "闰" after a leap month.
-struct Birth
-{
-    std::optional<std::vector<int>> date; // year, month, day
-    std::optional<std::vector<int>> time; // hour, minute
-};
-
-// The reason the given options make no request, or nothing.
-std::optional<std::string> checkOptions(const GivenOptions& given, const Birth& birth)
-{
-    if (auto missing = missingOptions(given))
-        return missing;
-    const std::string sex = *given.value("--sex");
-    const std::string layout = given.value("--layout").value_or("竖排");
+    const std::string_view layout = given.value("--layout").value_or(kVertical);
     if (auto bad = checkName(*given.value("--name")))
         return bad;
-    if (sex != "男" && sex != "女")
-        return "--sex is 男 or 女, not " + shown(sex);
-    if (!birth.date)
+    if (!date)
         return "not a date: " + shown(*given.value("--date")) + " (expected YYYY-MM-DD, years 1900 to 2099)";
-    if (!birth.time)
-        return "not a time: " + shown(*given.value("--time")) + " (expected HH:MM, 00:00 to 23:59)";
-    if (given.has("--leap") && !given.has("--lunar"))
-        return "--leap marks a lunar leap month and needs --lunar";
-    if (layout != "竖排" && layout != "横排")
+    if (layout != kVertical && layout != "横排")
         return "--layout is 竖排 or 横排, not " + shown(layout);
-    if (given.has("--json") && given.has("--crlf"))
+    if (given.json() && given.has("--crlf"))
         return "--crlf ends the lines of the chart text; --json writes one line";
     return std::nullopt;
 }
 
-// The request the window would read, or the reason there is none.
+// The request the window would read, or the reason there is none. The window's lists hold two-digit texts and
+// "闰" after a leap month.
 std::optional<models::ChartRequest> readRequest(const GivenOptions& given, std::string& error)
 {
-    const bool lunar = given.has("--lunar");
-    const int lastDay = lunar ? 30 : 31; // the model rejects a day its month lacks
-    Birth birth;
-    if (given.has("--date") && given.has("--time")) {
-        birth.date = readNumbers(*given.value("--date"), '-', {{1900, 2099}, {1, 12}, {1, lastDay}});
-        birth.time = readNumbers(*given.value("--time"), ':', {{0, 23}, {0, 59}});
+    if (auto missing = given.missing({"--name", "--sex", "--date", "--time"})) {
+        error = std::move(*missing);
+        return std::nullopt;
     }
-    if (auto reason = checkOptions(given, birth)) {
+    const auto birth = readBirthOptions(given, error);
+    if (!birth)
+        return std::nullopt;
+    const int lastDay = birth->lunar ? 30 : 31; // the model rejects a day its month lacks
+    const auto date = readNumbers(*given.value("--date"), '-', {{1900, 2099}, {1, 12}, {1, lastDay}});
+    if (auto reason = checkChartOptions(given, date)) {
         error = std::move(*reason);
         return std::nullopt;
     }
-    const auto& date = *birth.date;
-    const auto& time = *birth.time;
     models::ChartRequest request;
     request.name = *given.value("--name");
-    request.male = given.value("--sex") == "男";
-    request.lunar = lunar;
-    request.year = std::to_string(date[0]);
-    request.month = twoDigits(date[1]) + (given.has("--leap") ? "闰" : "");
-    request.day = twoDigits(date[2]);
-    request.hour = twoDigits(time[0]);
-    request.minute = twoDigits(time[1]);
-    request.layout = given.value("--layout").value_or("竖排");
+    request.male = birth->male;
+    request.lunar = birth->lunar;
+    request.year = std::to_string((*date)[0]);
+    request.month = twoDigits((*date)[1]) + (birth->leap ? "闰" : "");
+    request.day = twoDigits((*date)[2]);
+    request.hour = twoDigits(birth->hour);
+    request.minute = twoDigits(birth->minute);
+    request.layout = given.value("--layout").value_or(kVertical);
     request.stars = given.has("--stars");
     return request;
 }
 
 // ---- --json: the chart's values, keyed in English for scripts
-
-std::string quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-template <typename Range, typename Write> std::string jsonArray(const Range& items, Write write)
-{
-    std::string out = "[";
-    for (const auto& item : items) {
-        if (out.size() > 1)
-            out += ',';
-        out += write(item);
-    }
-    return out + ']';
-}
-
-template <typename Range> std::string quotedArray(const Range& texts)
-{
-    return jsonArray(texts, [](std::string_view text) { return quoted(text); });
-}
-
-class JsonObject
-{
-public:
-    JsonObject& add(std::string_view key, const std::string& json)
-    {
-        if (m_text.size() > 1)
-            m_text += ',';
-        m_text += quoted(key) + ':' + json;
-        return *this;
-    }
-    std::string text() const { return m_text + '}'; }
-
-private:
-    std::string m_text = "{";
-};
 
 // The entries of a ","-separated list with the blanks around each dropped: the hidden stems' filler positions
 // become empty texts.
@@ -278,6 +129,12 @@ std::vector<std::string_view> entries(std::string_view list)
     return out;
 }
 
+// Lists of the four pillars, each a ","-separated text.
+std::string listsJson(const std::array<std::string, 4>& lists)
+{
+    return jsonArray(lists, [](const std::string& list) { return jsonStrings(entries(list)); });
+}
+
 std::string starsJson(const std::optional<std::array<std::array<std::string, 4>, 5>>& stars)
 {
     if (!stars)
@@ -285,93 +142,80 @@ std::string starsJson(const std::optional<std::array<std::array<std::string, 4>,
     constexpr std::string_view kKeys[] = {"yearBranch", "yearStem", "monthBranch", "dayBranch", "dayStem"};
     JsonObject object;
     for (std::size_t c = 0; c < std::size(kKeys); ++c)
-        object.add(kKeys[c],
-                   jsonArray((*stars)[c], [](const std::string& list) { return quotedArray(entries(list)); }));
-    return object.text();
+        object.json(kKeys[c], listsJson((*stars)[c]));
+    return object.str();
 }
 
 std::string luckJson(const models::ChartData& d)
 {
-    std::string out = "[";
-    for (std::size_t i = 0; i < d.daYun.size(); ++i) {
+    return jsonArray(std::views::iota(std::size_t{0}, d.daYun.size()), [&d](std::size_t i) {
         const int decades = static_cast<int>(10 * i);
-        if (i > 0)
-            out += ',';
-        out += JsonObject()
-                   .add("pillar", quoted(d.daYun[i]))
-                   .add("tenGod", quoted(d.shiShenYun[i]))
-                   .add("growth", quoted(d.wangShuaiYun[i]))
-                   .add("naYin", quoted(d.naYinYun[i]))
-                   .add("age", std::to_string(d.startAge + decades))
-                   .add("year", std::to_string(d.startYear + decades))
-                   .text();
-    }
-    return out + ']';
+        return JsonObject()
+            .text("pillar", d.daYun[i])
+            .text("tenGod", d.shiShenYun[i])
+            .text("growth", d.wangShuaiYun[i])
+            .text("naYin", d.naYinYun[i])
+            .number("age", d.startAge + decades)
+            .number("year", d.startYear + decades)
+            .str();
+    });
 }
 
 std::string chartJson(const models::ChartData& d)
 {
     const auto term = [](const std::string& name, const std::string& time) {
-        return JsonObject().add("name", quoted(name)).add("time", quoted(time)).text();
+        return JsonObject().text("name", name).text("time", time).str();
     };
     JsonObject pillars;
     constexpr std::string_view kPillars[] = {"year", "month", "day", "hour"};
     for (std::size_t i = 0; i < std::size(kPillars); ++i)
-        pillars.add(kPillars[i], quoted(d.stems[i] + d.branches[i]));
+        pillars.text(kPillars[i], d.stems[i] + d.branches[i]);
     return JsonObject()
-        .add("name", quoted(d.name))
-        .add("sex", quoted(d.sexWord))
-        .add("birth", quoted(d.sTime))
-        .add("lunar", quoted(d.lunarDate))
-        .add("terms", JsonObject()
-                          .add("previous", term(d.jiePreName, d.jiePreTime))
-                          .add("next", term(d.jieNextName, d.jieNextTime))
-                          .text())
-        .add("pillars", pillars.text())
-        .add("conception", quoted(d.taiYuan))
-        .add("lifePalace", quoted(d.mingGong))
-        .add("void", quotedArray(d.xunKong))
-        .add("tenGods", quotedArray(d.shiShen))
-        .add("hiddenStems", jsonArray(d.dunCang, [](const std::string& list) { return quotedArray(entries(list)); }))
-        .add("growth", quotedArray(d.wangShuai))
-        .add("naYin", quotedArray(d.naYin))
-        .add("stars", starsJson(d.stars))
-        .add("startAge", quoted(d.qiYun))
-        .add("handOver", quoted(d.jiaoYun))
-        .add("startYear", std::to_string(d.startYear))
-        .add("luck", luckJson(d))
-        .add("yearly", quotedArray(d.liuNian))
-        .text();
+        .text("name", d.name)
+        .text("sex", d.sexWord)
+        .text("birth", d.sTime)
+        .text("lunar", d.lunarDate)
+        .json("terms", JsonObject()
+                           .json("previous", term(d.jiePreName, d.jiePreTime))
+                           .json("next", term(d.jieNextName, d.jieNextTime))
+                           .str())
+        .json("pillars", pillars.str())
+        .text("conception", d.taiYuan)
+        .text("lifePalace", d.mingGong)
+        .json("void", jsonStrings(d.xunKong))
+        .json("tenGods", jsonStrings(d.shiShen))
+        .json("hiddenStems", listsJson(d.dunCang))
+        .json("growth", jsonStrings(d.wangShuai))
+        .json("naYin", jsonStrings(d.naYin))
+        .json("stars", starsJson(d.stars))
+        .text("startAge", d.qiYun)
+        .text("handOver", d.jiaoYun)
+        .number("startYear", d.startYear)
+        .json("luck", luckJson(d))
+        .json("yearly", jsonStrings(d.liuNian))
+        .str();
+}
+
+int writeChart(const models::ChartRequest& request, const GivenOptions& given)
+{
+    const models::ChartComposer composer;
+    const models::ChartResult result = composer.compute(request);
+    if (!result.data) {
+        std::cerr << "bazi: " << result.error << '\n';
+        return kExitUsage;
+    }
+    if (given.json())
+        std::cout << chartJson(*result.data) << '\n';
+    else
+        std::cout << models::joinLines(composer.lines(*result.data, request), given.has("--crlf") ? "\r\n" : "\n");
+    return kExitOk;
 }
 
 } // namespace
 
 int chartCommand(Args args)
 {
-    GivenOptions given;
-    std::string error = given.read(args).value_or("");
-    if (error.empty() && given.has("--help")) {
-        std::cout << kHelp;
-        return kExitOk;
-    }
-    std::optional<models::ChartRequest> request;
-    if (error.empty())
-        request = readRequest(given, error);
-    if (!request) {
-        std::cerr << "bazi: " << error << " (see bazi chart --help)\n";
-        return kExitUsage;
-    }
-    const models::ChartComposer composer;
-    const models::ChartResult result = composer.compute(*request);
-    if (!result.data) {
-        std::cerr << "bazi: " << result.error << '\n';
-        return kExitUsage;
-    }
-    if (given.has("--json"))
-        std::cout << chartJson(*result.data) << '\n';
-    else
-        std::cout << models::joinLines(composer.lines(*result.data, *request), given.has("--crlf") ? "\r\n" : "\n");
-    return kExitOk;
+    return runRequest(GivenOptions(args, kOptions), "chart", kHelp, readRequest, writeChart);
 }
 
 } // namespace cli

@@ -16,8 +16,6 @@ namespace {
 
 constexpr std::size_t kShownCharacters = 60;
 constexpr std::size_t kFlushBytes = 1 << 16;
-constexpr std::string_view kInvalidUtf8 = "<invalid UTF-8>";
-
 constexpr std::string_view kModesHelp = R"(  --help   print this text
 
 With - as the only value, reads one value per line from standard input (a trailing CR is ignored) and
@@ -26,48 +24,6 @@ writes the results of each line in turn. A bad line gives "error: MESSAGE" in it
 status is 1. A bad argument or option stops with a message on standard error, before any output, and
 exit status 2.
 )";
-
-// Words that start with '-' are options, except "-" itself (standard input) and negative numbers, which are
-// values and get the value's own message.
-bool isOption(std::string_view word)
-{
-    return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
-}
-
-struct CommandLine
-{
-    Invocation call;
-    std::vector<std::string_view> values;
-    bool help = false;
-    std::string error; // the first word that cannot be used, named
-};
-
-CommandLine readCommandLine(const CommandSpec& spec, Args args)
-{
-    CommandLine line;
-    bool optionsEnded = false;
-    for (const std::string_view word : args) {
-        if (optionsEnded || !isOption(word))
-            line.values.push_back(word);
-        else if (word == "--")
-            optionsEnded = true;
-        else if (word == "--help" || word == "-h")
-            line.help = true;
-        else if (word == "--json")
-            line.call.json = true;
-        else if (std::ranges::find(spec.flags, word) != spec.flags.end())
-            line.call.flags.push_back(word);
-        else if (line.error.empty())
-            line.error = "unknown option " + shown(word);
-    }
-    if (!line.error.empty())
-        return line;
-    if (line.values.empty())
-        line.error = "no values given";
-    else if (line.values.size() > 1 && std::ranges::find(line.values, "-") != line.values.end())
-        line.error = "\"-\" reads the values from standard input and takes no other values";
-    return line;
-}
 
 void writeOut(std::string_view text)
 {
@@ -79,67 +35,11 @@ void writeError(std::string_view message)
     std::cerr << "bazi: " << message << '\n';
 }
 
-void appendEscapedJson(std::string& out, char c)
-{
-    switch (c) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\n': out += "\\n"; return;
-    case '\r': out += "\\r"; return;
-    case '\t': out += "\\t"; return;
-    default: break;
-    }
-    if (static_cast<unsigned char>(c) < 0x20) {
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-        out += buf;
-        return;
-    }
-    out += c;
-}
-
-void appendJsonString(std::string& out, std::string_view text)
-{
-    if (!utf8::isValid(text))
-        text = kInvalidUtf8;
-    out += '"';
-    for (const char c : text)
-        appendEscapedJson(out, c);
-    out += '"';
-}
-
-void appendJsonValue(std::string& out, const JsonValue& value)
-{
-    if (const auto* text = std::get_if<std::string>(&value))
-        appendJsonString(out, *text);
-    else if (const auto* flag = std::get_if<bool>(&value))
-        out += *flag ? "true" : "false";
-    else
-        out += std::to_string(std::get<long long>(value));
-}
-
-void appendJsonObject(std::string& out, const std::vector<Field>& fields)
-{
-    out += '{';
-    for (const Field& field : fields) {
-        if (&field != &fields.front())
-            out += ',';
-        appendJsonString(out, field.key);
-        out += ':';
-        appendJsonValue(out, field.value);
-    }
-    out += "}\n";
-}
-
-void appendRecords(std::string& out, const Answer& answer, const Invocation& call)
+void appendRecords(std::string& out, const Answer& answer, const GivenOptions& options)
 {
     for (const Record& record : answer.records) {
-        if (call.json) {
-            appendJsonObject(out, record.fields);
-        } else {
-            out += record.text;
-            out += '\n';
-        }
+        out += options.json() ? record.json : record.text;
+        out += '\n';
     }
 }
 
@@ -154,43 +54,44 @@ std::string echoedInput(std::string_view value)
     return echo;
 }
 
-void appendRefusal(std::string& out, std::string_view value, const std::string& refusal, const Invocation& call)
+void appendRefusal(std::string& out, std::string_view value, const std::string& refusal, const GivenOptions& options)
 {
-    if (call.json) {
-        appendJsonObject(out, {{"input", echoedInput(value)}, {"error", refusal}});
+    if (options.json()) {
+        out += JsonObject().text("input", echoedInput(value)).text("error", refusal).str();
     } else {
         out += "error: ";
         out += refusal;
-        out += '\n';
     }
+    out += '\n';
 }
 
 // The engine's range errors are caught here, at the edge, like any other refusal.
-Answer answerSafely(const CommandSpec& spec, std::string_view value, const Invocation& call)
+Answer answerSafely(ValueFunction answer, std::string_view value, const GivenOptions& options)
 {
     try {
-        return spec.answer(value, call);
+        return answer(value, options);
     } catch (const RangeError& e) {
         return refuse("out of range: " + shown(value) + " (" + e.what() + ")");
     }
 }
 
-int runArguments(const CommandSpec& spec, const CommandLine& line)
+// The values in turn; the first refusal stops with nothing written.
+int runArguments(ValueFunction answer, std::span<const std::string_view> values, const GivenOptions& options)
 {
     std::string out;
-    for (const std::string_view value : line.values) {
-        const Answer answer = answerSafely(spec, value, line.call);
-        if (!answer.refusal.empty()) {
-            writeError(answer.refusal);
+    for (const std::string_view value : values) {
+        const Answer answered = answerSafely(answer, value, options);
+        if (!answered.refusal.empty()) {
+            writeError(answered.refusal);
             return kExitUsage;
         }
-        appendRecords(out, answer, line.call);
+        appendRecords(out, answered, options);
     }
     writeOut(out);
     return kExitOk;
 }
 
-int runLines(const CommandSpec& spec, const Invocation& call)
+int runLines(ValueFunction answer, const GivenOptions& options)
 {
     std::string out;
     std::string value;
@@ -198,12 +99,12 @@ int runLines(const CommandSpec& spec, const Invocation& call)
     while (std::getline(std::cin, value)) {
         if (!value.empty() && value.back() == '\r')
             value.pop_back();
-        const Answer answer = answerSafely(spec, value, call);
-        if (answer.refusal.empty()) {
-            appendRecords(out, answer, call);
+        const Answer answered = answerSafely(answer, value, options);
+        if (answered.refusal.empty()) {
+            appendRecords(out, answered, options);
         } else {
             refused = true;
-            appendRefusal(out, value, answer.refusal, call);
+            appendRefusal(out, value, answered.refusal, options);
         }
         if (out.size() >= kFlushBytes) {
             writeOut(out);
@@ -214,6 +115,24 @@ int runLines(const CommandSpec& spec, const Invocation& call)
     return refused ? kExitBadLine : kExitOk;
 }
 
+// Why the lunar table has no such date: the year, the month or the day lies outside it.
+std::string missingReason(const LunarDay& date, bool leap)
+{
+    if (date.year < kFirstLunarYear || date.year >= kLastLunarYear)
+        return "lunar years run from 1900 to 2099";
+    if (date.month < 1 || date.month > 12)
+        return "months run from 1 to 12";
+    const std::string year = std::to_string(date.year);
+    const std::string month = std::to_string(date.month);
+    if (!leap)
+        return "month " + month + " of " + year + " has " + std::to_string(monthDays(date.year, date.month)) + " days";
+    if (leapMonth(date.year) == 0)
+        return year + " has no leap month";
+    if (leapMonth(date.year) != date.month)
+        return "the leap month of " + year + " follows month " + std::to_string(leapMonth(date.year));
+    return "leap month " + month + " of " + year + " has " + std::to_string(leapDays(date.year)) + " days";
+}
+
 } // namespace
 
 Answer refuse(std::string message)
@@ -221,26 +140,47 @@ Answer refuse(std::string message)
     return {{}, std::move(message)};
 }
 
-bool Invocation::has(std::string_view flag) const
+Answer answerOne(std::string text, std::string json)
 {
-    return std::ranges::find(flags, flag) != flags.end();
+    return {{{std::move(text), std::move(json)}}, {}};
 }
 
 int runCommand(const CommandSpec& spec, Args args)
 {
-    const CommandLine line = readCommandLine(spec, args);
-    if (line.help) {
+    const GivenOptions given(args, spec.options, true);
+    if (given.help()) {
         writeOut(spec.help);
         writeOut(kModesHelp);
         return kExitOk;
     }
-    if (!line.error.empty()) {
-        writeError(line.error + " (see bazi " + std::string(spec.name) + " --help)");
-        return kExitUsage;
-    }
-    if (line.values.front() == "-")
-        return runLines(spec, line.call);
-    return runArguments(spec, line);
+    const auto& values = given.values();
+    std::string error = given.error();
+    if (error.empty() && values.empty())
+        error = "no values given";
+    else if (error.empty() && values.size() > 1 && std::ranges::find(values, "-") != values.end())
+        error = "\"-\" reads the values from standard input and takes no other values";
+    if (!error.empty())
+        return usageError(spec.name, error);
+    if (values.front() == "-")
+        return runLines(spec.answer, given);
+    return runArguments(spec.answer, values, given);
+}
+
+int runValue(ValueFunction answer, std::string_view value, const GivenOptions& options)
+{
+    return runArguments(answer, {&value, 1}, options);
+}
+
+int printHelp(std::string_view help)
+{
+    writeOut(help);
+    return kExitOk;
+}
+
+int usageError(std::string_view command, std::string_view message)
+{
+    std::cerr << "bazi: " << message << " (see bazi " << command << (command.empty() ? "" : " ") << "--help)\n";
+    return kExitUsage;
 }
 
 std::string shown(std::string_view value)
@@ -287,6 +227,28 @@ std::optional<int> readNumber(std::string_view text)
     return value;
 }
 
+std::optional<std::vector<int>> readNumbers(std::string_view text, char separator,
+                                            std::initializer_list<std::pair<int, int>> ranges)
+{
+    std::vector<int> numbers;
+    for (const auto& [low, high] : ranges) {
+        if (!numbers.empty()) {
+            if (!text.starts_with(separator))
+                return std::nullopt;
+            text.remove_prefix(1);
+        }
+        const std::size_t end = std::min(text.find(separator), text.size());
+        const auto n = readNumber(text.substr(0, end));
+        if (!n || *n < low || *n > high)
+            return std::nullopt;
+        numbers.push_back(*n);
+        text.remove_prefix(end);
+    }
+    if (!text.empty())
+        return std::nullopt;
+    return numbers;
+}
+
 std::optional<LocalTime> readCoveredTime(std::string_view value, std::string_view expected, std::string& refusal)
 {
     const auto t = readTime(value);
@@ -301,6 +263,20 @@ std::optional<LocalTime> readCoveredTime(std::string_view value, std::string_vie
         return std::nullopt;
     }
     return t;
+}
+
+std::optional<LocalDays> readLunarDay(std::string_view value, bool leap, std::string& refusal)
+{
+    const auto lunar = readLunarDate(trimBlanks(value));
+    if (!lunar) {
+        refusal = "not a lunar date: " + shown(value) + " (expected Y-M-D, e.g. 2023-2-1)";
+        return std::nullopt;
+    }
+    const auto day = toGregorian(lunar->year, lunar->month, lunar->day, leap);
+    if (!day)
+        refusal = "no such lunar date: " + shown(value) + (leap ? " with --leap" : "") + " (" +
+                  missingReason(*lunar, leap) + ")";
+    return day;
 }
 
 } // namespace cli

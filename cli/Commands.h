@@ -5,12 +5,12 @@
 // The subcommands of bazi; each takes the words after its name and returns the exit status.
 namespace cli {
 
-int lunarCommand(Args args);   // cli/LunarCommand.cpp
-int solarCommand(Args args);   // cli/SolarCommand.cpp
-int pillarsCommand(Args args); // cli/PillarsCommand.cpp
-int termsCommand(Args args);   // cli/TermsCommand.cpp
-int chartCommand(Args args);   // cli/ChartCommand.cpp
-int lookupCommand(Args args);  // cli/LookupCommand.cpp
+int lunarCommand(Args args);    // cli/LunarCommand.cpp
+int solarCommand(Args args);    // cli/SolarCommand.cpp
+int pillarsCommand(Args args);  // cli/PillarsCommand.cpp
+int termsCommand(Args args);    // cli/TermsCommand.cpp
+int chartCommand(Args args);    // cli/ChartCommand.cpp
+int lookupCommand(Args args);   // cli/LookupCommand.cpp
 int readingsCommand(Args args); // cli/ReadingsCommand.cpp
 int matchCommand(Args args);    // cli/MatchCommand.cpp
 int idnumCommand(Args args);    // cli/IdnumCommand.cpp

@@ -21,7 +21,7 @@ Options:
   --json   one object per line: {"ShenFenZheng":"..."}
 )";
 
-Answer idnumAnswer(std::string_view value, const Invocation&)
+Answer idnumAnswer(std::string_view value, const GivenOptions&)
 {
     const std::string_view digits = trimBlanks(value);
     if (digits.empty())
@@ -29,9 +29,8 @@ Answer idnumAnswer(std::string_view value, const Invocation&)
     if (!std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; }))
         return refuse("not a digit string: " + shown(value) +
                       " (digits 0 to 9 only; leave off a final check letter X)");
-    Record record{LandPP().ShenFenZheng(std::string(digits)), {}};
-    record.fields = {{"ShenFenZheng", record.text}};
-    return {{std::move(record)}, {}};
+    const std::string text = LandPP().ShenFenZheng(std::string(digits));
+    return answerOne(text, JsonObject().text("ShenFenZheng", text).str());
 }
 
 const CommandSpec kIdnum{"idnum", kHelp, {}, idnumAnswer};

@@ -18,7 +18,7 @@ Options:
            {"date":"1984-02-02","year":1984,"month":1,"day":1,"leap":false,"text":"农历甲子年(鼠)正月初一"}
 )";
 
-Answer lunarAnswer(std::string_view value, const Invocation&)
+Answer lunarAnswer(std::string_view value, const GivenOptions&)
 {
     std::string refusal;
     const auto t = readCoveredTime(value, "YYYY-MM-DD", refusal);
@@ -26,11 +26,16 @@ Answer lunarAnswer(std::string_view value, const Invocation&)
         return refuse(std::move(refusal));
     const LocalDays day = std::chrono::floor<std::chrono::days>(*t);
     const NongLiDate lunar = toLunar(day);
-    Record record{lunarText(lunar), {}};
-    record.fields = {
-        {"date", writeDate(day)},       {"year", jsonNumber(lunar.Year)}, {"month", jsonNumber(lunar.Month)},
-        {"day", jsonNumber(lunar.Day)}, {"leap", lunar.IsLeap},           {"text", record.text}};
-    return {{std::move(record)}, {}};
+    const std::string text = lunarText(lunar);
+    std::string json = JsonObject()
+                           .text("date", writeDate(day))
+                           .number("year", lunar.Year)
+                           .number("month", lunar.Month)
+                           .number("day", lunar.Day)
+                           .flag("leap", lunar.IsLeap)
+                           .text("text", text)
+                           .str();
+    return answerOne(text, std::move(json));
 }
 
 const CommandSpec kLunar{"lunar", kHelp, {}, lunarAnswer};

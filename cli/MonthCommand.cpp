@@ -5,11 +5,10 @@
 #include "ui/calendar/CalendarNavigation.h"
 #include "ui/calendar/MonthView.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
-#include <vector>
 
 // One month of the perpetual calendar as text: the grid the calendar window paints and its day panel for every
 // day. Every value comes from the calendar model.
@@ -46,41 +45,24 @@ struct MonthRequest
 {
     int year = 0;
     int month = 0;
-    bool json = false;
-    bool help = false;
 };
 
-bool isOption(std::string_view word)
+// The month the values name, or the reason they name none.
+std::optional<MonthRequest> readRequest(const GivenOptions& given, std::string& error)
 {
-    return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
-}
-
-// The reason the words make no request, or nothing; `request` is filled as far as it goes.
-std::optional<std::string> readRequest(Args args, MonthRequest& request)
-{
-    std::vector<std::string_view> values;
-    for (const std::string_view word : args) {
-        if (word == "--help" || word == "-h")
-            request.help = true;
-        else if (word == "--json")
-            request.json = true;
-        else if (isOption(word))
-            return "unknown option " + shown(word);
-        else
-            values.push_back(word);
-    }
-    if (request.help)
+    const auto& values = given.values();
+    if (values.size() != 2) {
+        error = "expected YEAR and MONTH, got " + std::to_string(values.size()) + " values";
         return std::nullopt;
-    if (values.size() != 2)
-        return "expected YEAR and MONTH, got " + std::to_string(values.size()) + " values";
+    }
     const auto year = readNumber(values[0]);
     const auto month = readNumber(values[1]);
     if (!year || *year < models::kFirstShownYear || *year > models::kLastShownYear)
-        return "not a year from 1901 to 2099: " + shown(values[0]);
-    if (!month || *month < 1 || *month > 12)
-        return "not a month from 1 to 12: " + shown(values[1]);
-    request.year = *year;
-    request.month = *month;
+        error = "not a year from 1901 to 2099: " + shown(values[0]);
+    else if (!month || *month < 1 || *month > 12)
+        error = "not a month from 1 to 12: " + shown(values[1]);
+    else
+        return MonthRequest{*year, *month};
     return std::nullopt;
 }
 
@@ -149,83 +131,36 @@ std::string dayLine(const models::DayInfo& day)
     return line;
 }
 
-std::string quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\r' || c == '\n') {
-            out += c == '\r' ? "\\r" : "\\n";
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 // The record's fields in their order, under their own names.
 std::string dayJson(const models::DayInfo& d)
 {
-    std::string out = "{";
-    const auto key = [&out](std::string_view name) {
-        if (out.size() > 1)
-            out += ',';
-        out += quoted(name);
-        out += ':';
-    };
-    const auto number = [&](std::string_view name, int value) {
-        key(name);
-        out += std::to_string(value);
-    };
-    const auto text = [&](std::string_view name, const std::string& value) {
-        key(name);
-        out += quoted(value);
-    };
-    number("IsToday", d.IsToday);
-    number("Year", d.Year);
-    number("Month", d.Month);
-    number("Day", d.Day);
-    text("Week", d.Week);
-    number("NYear", d.NYear);
-    number("NMonth", d.NMonth);
-    number("NDay", d.NDay);
-    key("IsLeap");
-    out += d.IsLeap ? "true" : "false";
-    text("YearGZ", d.YearGZ);
-    text("MonthGZ", d.MonthGZ);
-    text("DayGZ", d.DayGZ);
-    text("NongFestival", d.NongFestival);
-    text("Festival", d.Festival);
-    text("TermName", d.TermName);
-    text("MonthTerms", d.MonthTerms);
-    text("XiShenText", d.XiShenText);
-    text("FuShenText", d.FuShenText);
-    text("CaiShenText", d.CaiShenText);
-    text("PengZuText", d.PengZuText);
-    text("YiJiText", d.YiJiText);
-    out += '}';
-    return out;
+    return JsonObject()
+        .number("IsToday", d.IsToday)
+        .number("Year", d.Year)
+        .number("Month", d.Month)
+        .number("Day", d.Day)
+        .text("Week", d.Week)
+        .number("NYear", d.NYear)
+        .number("NMonth", d.NMonth)
+        .number("NDay", d.NDay)
+        .flag("IsLeap", d.IsLeap)
+        .text("YearGZ", d.YearGZ)
+        .text("MonthGZ", d.MonthGZ)
+        .text("DayGZ", d.DayGZ)
+        .text("NongFestival", d.NongFestival)
+        .text("Festival", d.Festival)
+        .text("TermName", d.TermName)
+        .text("MonthTerms", d.MonthTerms)
+        .text("XiShenText", d.XiShenText)
+        .text("FuShenText", d.FuShenText)
+        .text("CaiShenText", d.CaiShenText)
+        .text("PengZuText", d.PengZuText)
+        .text("YiJiText", d.YiJiText)
+        .str();
 }
 
-} // namespace
-
-int monthCommand(Args args)
+int writeMonth(const MonthRequest& request, const GivenOptions& given)
 {
-    MonthRequest request;
-    if (const auto error = readRequest(args, request)) {
-        std::cerr << "bazi: " << *error << " (see bazi month --help)\n";
-        return kExitUsage;
-    }
-    if (request.help) {
-        std::cout << kHelp;
-        return kExitOk;
-    }
     const models::MonthInfo info;
     const auto days = info.GetMonthInfo(request.year, request.month - 1);
     const auto grid = models::monthGrid(info, request.year, request.month);
@@ -235,7 +170,7 @@ int monthCommand(Args args)
     }
     const int n = engine::solarDays(request.year, request.month - 1);
     std::string out;
-    if (request.json) {
+    if (given.json()) {
         for (int i = 0; i < n; ++i) {
             out += i == 0 ? "[" : ",\n";
             out += dayJson((*days)[static_cast<std::size_t>(i)]);
@@ -248,6 +183,13 @@ int monthCommand(Args args)
     }
     std::cout << out;
     return kExitOk;
+}
+
+} // namespace
+
+int monthCommand(Args args)
+{
+    return runRequest(GivenOptions(args, {}, true), "month", kHelp, readRequest, writeMonth);
 }
 
 } // namespace cli

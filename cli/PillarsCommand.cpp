@@ -20,20 +20,21 @@ Options:
            {"time":"1984-02-05 08:00:00","year":"甲子","month":"丙寅","day":"己巳","hour":"戊辰"}
 )";
 
-Answer pillarsAnswer(std::string_view value, const Invocation&)
+Answer pillarsAnswer(std::string_view value, const GivenOptions&)
 {
     std::string refusal;
     const auto t = readCoveredTime(value, "YYYY-MM-DD HH:MM:SS, YYYY-MM-DD HH:MM or YYYY-MM-DD", refusal);
     if (!t)
         return refuse(std::move(refusal));
     const auto pillars = fourPillars(*t);
-    Record record{pillars[0] + ' ' + pillars[1] + ' ' + pillars[2] + ' ' + pillars[3], {}};
-    record.fields = {{"time", writeTime(*t)},
-                     {"year", pillars[0]},
-                     {"month", pillars[1]},
-                     {"day", pillars[2]},
-                     {"hour", pillars[3]}};
-    return {{std::move(record)}, {}};
+    std::string json = JsonObject()
+                           .text("time", writeTime(*t))
+                           .text("year", pillars[0])
+                           .text("month", pillars[1])
+                           .text("day", pillars[2])
+                           .text("hour", pillars[3])
+                           .str();
+    return answerOne(pillars[0] + ' ' + pillars[1] + ' ' + pillars[2] + ' ' + pillars[3], std::move(json));
 }
 
 const CommandSpec kPillars{"pillars", kHelp, {}, pillarsAnswer};

@@ -27,7 +27,7 @@ Options:
            {"year":2024,"n":2,"name":"立春","time":"2024-02-04 14:39:00"}
 )";
 
-Answer termsAnswer(std::string_view value, const Invocation&)
+Answer termsAnswer(std::string_view value, const GivenOptions&)
 {
     const auto year = readNumber(trimBlanks(value));
     if (!year)
@@ -37,10 +37,11 @@ Answer termsAnswer(std::string_view value, const Invocation&)
                       "-" + std::to_string(kLastTermYear) + ")");
     Answer answer;
     for (int n = 0; n < kTermsPerYear; ++n) {
-        const std::string name(termName(n));
+        const std::string_view name = termName(n);
         const std::string time = writeTime(termInstant(*year, n));
         answer.records.push_back(
-            {name + ' ' + time, {{"year", jsonNumber(*year)}, {"n", jsonNumber(n)}, {"name", name}, {"time", time}}});
+            {std::string(name) + ' ' + time,
+             JsonObject().number("year", *year).number("n", n).text("name", name).text("time", time).str()});
     }
     return answer;
 }

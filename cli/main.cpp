@@ -15,33 +15,51 @@ struct Command
     std::string_view name;
     std::string_view summary;
     int (*run)(cli::Args args);
+    bool readsLines = false; // answers values one by one, and takes - for one value per line of standard input
 };
 
 // One row per subcommand; the help text lists them in this order.
 const Command kCommands[] = {
-    {"lunar", "lunar dates of Gregorian dates", cli::lunarCommand},
-    {"solar", "Gregorian dates of lunar dates", cli::solarCommand},
-    {"pillars", "four pillars (year, month, day, hour) of moments", cli::pillarsCommand},
-    {"terms", "the 24 solar terms of Gregorian years", cli::termsCommand},
+    {"lunar", "lunar dates of Gregorian dates", cli::lunarCommand, true},
+    {"solar", "Gregorian dates of lunar dates", cli::solarCommand, true},
+    {"pillars", "four pillars (year, month, day, hour) of moments", cli::pillarsCommand, true},
+    {"terms", "the 24 solar terms of Gregorian years", cli::termsCommand, true},
     {"chart", "the whole chart of one birth, as the chart window shows it", cli::chartCommand},
     {"lookup", "the earliest moment of four pillars (reverse lookup)", cli::lookupCommand},
     {"readings", "peach-blossom, spouse, strength, bone-weight and nine-palace readings of one birth",
      cli::readingsCommand},
     {"match", "the nine-palace marriage verdict of a man and a woman", cli::matchCommand},
-    {"idnum", "the personality reading of an identity number's digits", cli::idnumCommand},
+    {"idnum", "the personality reading of an identity number's digits", cli::idnumCommand, true},
     {"month", "a month of the perpetual calendar: grid, lunar dates, festivals, almanac", cli::monthCommand},
 };
 
 constexpr std::size_t kNameColumn = 10; // summaries line up after the longest name
 
+// "  lunar, solar": the commands that do, or do not, answer values one by one.
+std::string commandList(bool readsLines)
+{
+    std::string text = " ";
+    for (const Command& command : kCommands) {
+        if (command.readsLines == readsLines) {
+            text += text.size() > 1 ? ", " : " ";
+            text += command.name;
+        }
+    }
+    return text + '\n';
+}
+
 std::string usage()
 {
-    std::string text = "Usage: bazi COMMAND [OPTIONS] VALUE...\n"
-                       "       bazi COMMAND [OPTIONS] -\n"
-                       "\n"
-                       "Chinese calendar conversions. Text is UTF-8; every line ends with LF.\n"
-                       "\n"
-                       "Commands:\n";
+    std::string text =
+        "Usage: bazi COMMAND [OPTIONS] [VALUE...]\n"
+        "       bazi COMMAND [OPTIONS] -\n"
+        "       bazi COMMAND --help\n"
+        "\n"
+        "Chinese calendar and eight-characters (八字) charting: date conversions, pillars, solar terms,\n"
+        "charts and readings of a birth, the reverse lookup and the perpetual calendar. Text is UTF-8;\n"
+        "lines end with LF (CR LF with bazi chart --crlf).\n"
+        "\n"
+        "Commands:\n";
     for (const Command& command : kCommands) {
         text += "  ";
         text += command.name;
@@ -50,8 +68,13 @@ std::string usage()
         text += '\n';
     }
     text += "\n"
-            "Every command takes --help and --json. The value - reads one value per line from standard input.\n"
-            "Exit status: 0 done, 1 some input lines were refused, 2 a bad command, option or argument.\n";
+            "Every command takes --help and --json, and each option at most once.\n"
+            "These answer each VALUE in turn, and with - as the only value one value per line of standard input:\n";
+    text += commandList(true);
+    text += "These answer one request made of their options and words, and do not read standard input:\n";
+    text += commandList(false);
+    text += "Exit status: 0 done; 1 some lines of standard input were refused, or lookup found no moment; 2 a\n"
+            "bad command, option or argument.\n";
     return text;
 }
 
@@ -64,20 +87,14 @@ std::string unknownCommand(std::string_view name)
 
 int dispatch(const std::vector<std::string_view>& words)
 {
-    if (words.empty()) {
-        std::cerr << "bazi: no command given (see bazi --help)\n";
-        return cli::kExitUsage;
-    }
+    if (words.empty())
+        return cli::usageError("", "no command given");
     const std::string_view name = words.front();
-    if (name == "--help" || name == "-h" || name == "help") {
-        std::cout << usage();
-        return cli::kExitOk;
-    }
+    if (name == "--help" || name == "-h" || name == "help")
+        return cli::printHelp(usage());
     const auto command = std::ranges::find(kCommands, name, &Command::name);
-    if (command == std::end(kCommands)) {
-        std::cerr << "bazi: " << unknownCommand(name) << " (see bazi --help)\n";
-        return cli::kExitUsage;
-    }
+    if (command == std::end(kCommands))
+        return cli::usageError("", unknownCommand(name));
     return command->run(cli::Args(words).subspan(1));
 }
 

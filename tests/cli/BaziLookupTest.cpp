@@ -37,10 +37,7 @@ TEST(BaziLookup, PrintsTheMomentOrWhyThereIsNone)
 {
     for (const auto& c : kAnswers) {
         SCOPED_TRACE(c.out);
-        const BaziRun run = runBazi(c.args);
-        EXPECT_EQ(run.status, c.status);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, "");
+        expectPrinted(runBazi(c.args), c.out, c.status);
     }
 }
 
@@ -71,10 +68,7 @@ TEST(BaziLookup, RefusesBadArgumentsWithStatusTwo)
 {
     for (const auto& c : kRefusals) {
         SCOPED_TRACE(c.says);
-        const BaziRun run = runBazi(c.args);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        expectUsageError(runBazi(c.args), c.says);
     }
 }
 

@@ -48,10 +48,7 @@ TEST(BaziReadings, PrintsEveryReadingOfOneBirth)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        const BaziRun run = runBazi(c.args);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out, c.out);
+        expectPrinted(runBazi(c.args), c.out);
     }
 }
 
@@ -72,10 +69,7 @@ TEST(BaziMatch, PrintsTheVerdictOfTheLunarYears)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        const BaziRun run = runBazi(c.args);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out, c.out);
+        expectPrinted(runBazi(c.args), c.out);
     }
 }
 
@@ -149,12 +143,7 @@ TEST(BaziReadings, RefusesBadInputWithExitStatusTwo)
 {
     for (const auto& c : kRefused) {
         SCOPED_TRACE(c.named);
-        const BaziRun run = runBazi(c.args);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_TRUE(run.err.starts_with("bazi: ")) << run.err;
-        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
-        EXPECT_EQ(splitLines(run.err).size(), 1u) << run.err;
+        expectUsageError(runBazi(c.args), c.named);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "tests/cli/RunBazi.h"
 
+#include "engine/support/Utf8.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -72,6 +74,23 @@ BaziRun runBazi(const std::vector<std::string>& args, std::string_view input)
     run.out = readAll(out.get());
     run.err = readAll(err.get());
     return run;
+}
+
+void expectPrinted(const BaziRun& run, std::string_view out, int status)
+{
+    EXPECT_EQ(run.status, status);
+    EXPECT_EQ(run.out, out);
+    EXPECT_EQ(run.err, "");
+}
+
+void expectUsageError(const BaziRun& run, std::string_view named)
+{
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with("bazi: ")) << run.err;
+    EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
+    EXPECT_EQ(splitLines(run.err).size(), 1u) << run.err;
+    EXPECT_TRUE(engine::utf8::isValid(run.err));
 }
 
 std::vector<std::string> splitLines(const std::string& text)

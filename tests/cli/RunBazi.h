@@ -14,5 +14,12 @@ struct BaziRun
 
 BaziRun runBazi(const std::vector<std::string>& args, std::string_view input = {});
 
+// Expects a call that wrote `out` on standard output, nothing on standard error, and exited with `status`.
+void expectPrinted(const BaziRun& run, std::string_view out, int status = 0);
+
+// Expects a call refused as a bad command, option or argument: exit status 2, nothing on standard output, and one
+// line "bazi: ..." of UTF-8 on standard error that holds `named`.
+void expectUsageError(const BaziRun& run, std::string_view named = {});
+
 // The text split at LF; a final LF ends the last line rather than starting an empty one.
 std::vector<std::string> splitLines(const std::string& text);
