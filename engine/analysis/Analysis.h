@@ -12,13 +12,6 @@
 // directly. Stems, branches and GanZhi are UTF-8 texts; counts are sexagenary counts as in engine/calendar.
 namespace engine {
 
-// The chart methods read the year and month pillars, which leave the caller's text as "YYYY-MM-DD HH:mm:ss"; an
-// unreadable text becomes "now" first.
-inline LocalTime acceptChartTime(std::string& sTime, const Clock& now)
-{
-    return acceptFullTime(sTime, now);
-}
-
 // Stems and branches of the year, month, day and hour pillars (index 0-3), viewing the calendar's static tables.
 struct PillarChars
 {

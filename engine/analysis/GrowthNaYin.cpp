@@ -74,7 +74,7 @@ std::string LandPP::WangShuai(const std::string& dTG, const std::string& odz) co
 
 std::array<std::string, 4> LandPP::WangShuaiZhu(std::string& sTime) const
 {
-    const auto [stems, branches] = pillarChars(acceptChartTime(sTime, m_now));
+    const auto [stems, branches] = pillarChars(acceptFullTime(sTime, m_now));
     std::array<std::string, 4> result;
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = growthStage(stems[2], branches[i]);
@@ -83,7 +83,7 @@ std::array<std::string, 4> LandPP::WangShuaiZhu(std::string& sTime) const
 
 std::array<std::string, 8> LandPP::WangShuaiYun(std::string& sTime, std::int16_t iSex) const
 {
-    const LocalTime birth = acceptChartTime(sTime, m_now);
+    const LocalTime birth = acceptFullTime(sTime, m_now);
     const std::string_view dayStem = pillarChars(birth).stems[2];
     const auto pillars = luckPillars(birth, iSex);
     std::array<std::string, 8> result;
@@ -99,7 +99,7 @@ std::string LandPP::NaYin(const std::string& sGZ) const
 
 std::array<std::string, 4> LandPP::NaYinZhu(std::string& sTime) const
 {
-    const PillarChars p = pillarChars(acceptChartTime(sTime, m_now));
+    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
     std::array<std::string, 4> result;
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = naYin(p.ganZhi(i)); // stem first, branch second
@@ -108,7 +108,7 @@ std::array<std::string, 4> LandPP::NaYinZhu(std::string& sTime) const
 
 std::array<std::string, 8> LandPP::NaYinYun(std::string& sTime, std::int16_t iSex) const
 {
-    const auto pillars = luckPillars(acceptChartTime(sTime, m_now), iSex);
+    const auto pillars = luckPillars(acceptFullTime(sTime, m_now), iSex);
     std::array<std::string, 8> result;
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = naYin(ganZhi(pillars[i]));

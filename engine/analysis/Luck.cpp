@@ -145,17 +145,17 @@ SmallLuck smallLuck(LocalTime birth, bool forward, int i)
 
 std::string LandPP::QiYun(std::string& sTime, std::int16_t iSex) const
 {
-    return startAgeText(startAge(acceptChartTime(sTime, m_now), iSex));
+    return startAgeText(startAge(acceptFullTime(sTime, m_now), iSex));
 }
 
 std::string LandPP::JiaoYun(std::string& sTime, std::int16_t iSex) const
 {
-    return writeTime(handOver(acceptChartTime(sTime, m_now), iSex));
+    return writeTime(handOver(acceptFullTime(sTime, m_now), iSex));
 }
 
 std::array<std::string, 8> LandPP::DaYun(std::string& sTime, std::int16_t iSex) const
 {
-    const auto pillars = luckPillars(acceptChartTime(sTime, m_now), iSex);
+    const auto pillars = luckPillars(acceptFullTime(sTime, m_now), iSex);
     std::array<std::string, 8> result;
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = ganZhi(pillars[i]);
@@ -164,8 +164,8 @@ std::array<std::string, 8> LandPP::DaYun(std::string& sTime, std::int16_t iSex) 
 
 std::int16_t LandPP::DaYunGZ(std::string& sTime, std::string& sTime2, std::int16_t iSex) const
 {
-    const LocalTime birth = acceptChartTime(sTime, m_now);
-    const LocalTime query = acceptChartTime(sTime2, m_now);
+    const LocalTime birth = acceptFullTime(sTime, m_now);
+    const LocalTime query = acceptFullTime(sTime2, m_now);
     if (query < birth)
         sTime2 = sTime;
     return static_cast<std::int16_t>(luckPillarAt(birth, query, iSex).value_or(0));
@@ -185,7 +185,7 @@ std::string LandPP::DaYunZhi(std::string& sTime, std::string& sTime2, std::int16
 
 std::array<std::string, 80> LandPP::LiuNian(std::string& sTime, std::int16_t iSex) const
 {
-    const int first = yearlyPillarStart(acceptChartTime(sTime, m_now), iSex);
+    const int first = yearlyPillarStart(acceptFullTime(sTime, m_now), iSex);
     std::array<std::string, 80> result;
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = ganZhi(first + static_cast<int>(i));
@@ -194,7 +194,7 @@ std::array<std::string, 80> LandPP::LiuNian(std::string& sTime, std::int16_t iSe
 
 std::array<std::string, 100> LandPP::XiaoYun(std::string& sTime, std::int16_t iSex) const
 {
-    const LocalTime birth = acceptChartTime(sTime, m_now);
+    const LocalTime birth = acceptFullTime(sTime, m_now);
     const bool forward = luckForward(birth, iSex);
     std::array<std::string, 100> result;
     for (std::size_t i = 0; i < result.size(); ++i) {

@@ -60,12 +60,12 @@ std::string_view voidBranches(std::string_view ganZhi)
 
 std::string LandPP::TaiYuan(std::string& sTime) const
 {
-    return conceptionPillar(monthCount(acceptChartTime(sTime, m_now)));
+    return conceptionPillar(monthCount(acceptFullTime(sTime, m_now)));
 }
 
 std::string LandPP::MingGong(std::string& sTime) const
 {
-    return lifePalace(acceptChartTime(sTime, m_now));
+    return lifePalace(acceptFullTime(sTime, m_now));
 }
 
 std::string LandPP::XunKong(const std::string& sGZ) const
@@ -75,7 +75,7 @@ std::string LandPP::XunKong(const std::string& sGZ) const
 
 std::array<std::string, 4> LandPP::XunKongZhu(std::string& sTime) const
 {
-    const PillarChars p = pillarChars(acceptChartTime(sTime, m_now));
+    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
     std::array<std::string, 4> result;
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = voidBranches(p.ganZhi(i));

@@ -100,7 +100,7 @@ std::string_view spouseLooks(long long dayCount, int sex)
 
 std::int16_t LandPP::TaoHuaZS(std::string& sTime, std::int16_t iSex) const
 {
-    return static_cast<std::int16_t>(spouseStarCount(pillarChars(acceptChartTime(sTime, m_now)), iSex));
+    return static_cast<std::int16_t>(spouseStarCount(pillarChars(acceptFullTime(sTime, m_now)), iSex));
 }
 
 std::string LandPP::TaoHuaXing(const std::string& ydz, const std::string& dz1, const std::string& dz2,
@@ -111,13 +111,13 @@ std::string LandPP::TaoHuaXing(const std::string& ydz, const std::string& dz1, c
 
 std::string LandPP::TaoHuaX(std::string& sTime) const
 {
-    const PeachBlossomFlags flags = peachBlossomFlags(pillarChars(acceptChartTime(sTime, m_now)));
+    const PeachBlossomFlags flags = peachBlossomFlags(pillarChars(acceptFullTime(sTime, m_now)));
     return flag(flags.yearOrMonth) + flag(flags.dayOrHour);
 }
 
 std::string LandPP::TaoHuaW(std::string& sTime) const
 {
-    return flag(bathPeachBlossom(pillarChars(acceptChartTime(sTime, m_now))));
+    return flag(bathPeachBlossom(pillarChars(acceptFullTime(sTime, m_now))));
 }
 
 std::string LandPP::PeiOuXiangMao(std::string& sTime, std::int16_t iSex) const

@@ -175,8 +175,8 @@ std::int16_t LandPP::TaoHuaFen(const std::string& sRiZhu, const std::string& sGZ
 
 std::int16_t LandPP::TaoHuaZhi(std::string& sTime, std::string& sTime2, std::int16_t& iSex) const
 {
-    const LocalTime birth = acceptChartTime(sTime, m_now);
-    const LocalTime query = acceptChartTime(sTime2, m_now);
+    const LocalTime birth = acceptFullTime(sTime, m_now);
+    const LocalTime query = acceptFullTime(sTime2, m_now);
     if (query < birth)
         sTime2 = sTime;
     const int index = peachBlossomIndex(birth, query, iSex);

@@ -160,30 +160,30 @@ std::string LandPP::ShenShaRZ(const std::string& ddz, const std::string& odz) co
 
 std::array<std::string, 4> LandPP::ShenShaNianGan(std::string& sTime) const
 {
-    const PillarChars p = pillarChars(acceptChartTime(sTime, m_now));
+    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
     return onEachBranch(p, p.stems[0], stemStars);
 }
 
 std::array<std::string, 4> LandPP::ShenShaNianZhi(std::string& sTime) const
 {
-    const PillarChars p = pillarChars(acceptChartTime(sTime, m_now));
+    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
     return onEachBranch(p, p.branches[0], yearBranchStars);
 }
 
 std::array<std::string, 4> LandPP::ShenShaYueZhi(std::string& sTime) const
 {
-    const PillarChars p = pillarChars(acceptChartTime(sTime, m_now));
+    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
     return onEachBranch(p, p.branches[1], monthBranchStars); // a branch alone: only branch values can match
 }
 
 std::array<std::string, 4> LandPP::ShenShaRiGan(std::string& sTime) const
 {
-    const PillarChars p = pillarChars(acceptChartTime(sTime, m_now));
+    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
     return onEachBranch(p, p.stems[2], stemStars);
 }
 
 std::array<std::string, 4> LandPP::ShenShaRiZhi(std::string& sTime) const
 {
-    const PillarChars p = pillarChars(acceptChartTime(sTime, m_now));
+    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
     return onEachBranch(p, p.branches[2], dayBranchStars);
 }

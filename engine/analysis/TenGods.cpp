@@ -74,14 +74,14 @@ std::string LandPP::ShiShen(const std::string& dTG, const std::string& otg) cons
 
 std::array<std::string, 4> LandPP::ShiShenZhu(std::string& sTime) const
 {
-    const auto stems = pillarChars(acceptChartTime(sTime, m_now)).stems;
+    const auto stems = pillarChars(acceptFullTime(sTime, m_now)).stems;
     return {std::string(tenGod(stems[2], stems[0])), std::string(tenGod(stems[2], stems[1])), "日主",
             std::string(tenGod(stems[2], stems[3]))};
 }
 
 std::array<std::string, 8> LandPP::ShiShenZhu2(std::string& sTime) const
 {
-    const auto [stems, branches] = pillarChars(acceptChartTime(sTime, m_now));
+    const auto [stems, branches] = pillarChars(acceptFullTime(sTime, m_now));
     std::array<std::string, 8> result;
     for (std::size_t i = 0; i < 4; ++i) {
         result[i] = tenGod(stems[2], stems[i]);
@@ -93,7 +93,7 @@ std::array<std::string, 8> LandPP::ShiShenZhu2(std::string& sTime) const
 
 std::array<std::string, 8> LandPP::ShiShenYun(std::string& sTime, std::int16_t iSex) const
 {
-    const LocalTime birth = acceptChartTime(sTime, m_now);
+    const LocalTime birth = acceptFullTime(sTime, m_now);
     const std::string_view dayStem = pillarChars(birth).stems[2];
     const auto pillars = luckPillars(birth, iSex);
     std::array<std::string, 8> result;
@@ -109,7 +109,7 @@ std::string LandPP::DunCang(const std::string& dTG, const std::string& odz) cons
 
 std::array<std::string, 4> LandPP::DunCangZhu(std::string& sTime) const
 {
-    const auto [stems, branches] = pillarChars(acceptChartTime(sTime, m_now));
+    const auto [stems, branches] = pillarChars(acceptFullTime(sTime, m_now));
     std::array<std::string, 4> result;
     for (std::size_t i = 0; i < result.size(); ++i)
         result[i] = hiddenStems(stems[2], branches[i]);
