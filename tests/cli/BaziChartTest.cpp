@@ -1,4 +1,5 @@
 #include "tests/cli/RunBazi.h"
+#include "tests/ui/main/WorkedCharts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,50 +12,8 @@ std::vector<std::string> birth(const char* date, const char* time, std::vector<s
     return args;
 }
 
-// Worked out by hand: 2024-01-03 10:15 lies before 小寒 and 立春, pillars 癸卯 甲子 丙寅 癸巳; a yin-year male runs
-// backward from 大雪 2023 (12-07 15:55), 38540 minutes = 8年11月1天16时.
 // clang-format off
-const std::vector<std::string> kHorizontalChart = {
-    "姓名：李四       性别：男",
-    "出生公历：2024-01-03 10:15:00    农历：农历癸卯年(兔)十一月廿二",
-    "",
-    "大雪：2023-12-07 15:55:00    小寒：2024-01-06 02:52:00",
-    "",
-    "胎元：乙卯    命宫：甲子",
-    "",
-    "旬空： " "辰巳    " "戌亥    " "戌亥    " "午未    ",
-    "十神： " "正官    " "偏印    " "日主    " "正官    ",
-    "男命： " "癸卯    " "甲子    " "丙寅    " "癸巳    ",
-    "遁藏： " "乙正印  " "癸正官  " "甲偏印  " "庚偏财  ",
-    "       " "        " "        " "丙比肩  " "丙比肩  ",
-    "       " "        " "        " "戊食神  " "戊食神  ",
-    "旺衰： " "沐浴    " "胎      " "长生    " "临官    ",
-    "纳音： " "金薄金  " "海中金  " "炉中火  " "长流水  ",
-    "",
-    "起运： 命主于出生后8年11月1天16时开始起运",
-    "交运： 命主于公历2032年12月5日2时交运",
-    "",
-    "旺衰： " "绝      " "墓      " "死      " "病      " "衰      " "帝旺    " "临官    " "冠带    ",
-    "纳音： " "大海水  " "大海水  " "石榴木  " "石榴木  " "天上火  " "天上火  " "沙中土  " "沙中土  ",
-    "十神： " "正官    " "七杀    " "正财    " "偏财    " "伤官    " "食神    " "劫财    " "比肩    ",
-    "大运： " "癸亥    " "壬戌    " "辛酉    " "庚申    " "己未    " "戊午    " "丁巳    " "丙辰    ",
-    "岁数： " "8岁     " "18岁    " "28岁    " "38岁    " "48岁    " "58岁    " "68岁    " "78岁    ",
-    "交运： " "2032    " "2042    " "2052    " "2062    " "2072    " "2082    " "2092    " "2102    ",
-    "岁数： " "壬子    " "壬戌    " "壬申    " "壬午    " "壬辰    " "壬寅    " "壬子    " "壬戌    ",
-    "       " "癸丑    " "癸亥    " "癸酉    " "癸未    " "癸巳    " "癸卯    " "癸丑    " "癸亥    ",
-    "       " "甲寅    " "甲子    " "甲戌    " "甲申    " "甲午    " "甲辰    " "甲寅    " "甲子    ",
-    "       " "乙卯    " "乙丑    " "乙亥    " "乙酉    " "乙未    " "乙巳    " "乙卯    " "乙丑    ",
-    "       " "丙辰    " "丙寅    " "丙子    " "丙戌    " "丙申    " "丙午    " "丙辰    " "丙寅    ",
-    "       " "丁巳    " "丁卯    " "丁丑    " "丁亥    " "丁酉    " "丁未    " "丁巳    " "丁卯    ",
-    "       " "戊午    " "戊辰    " "戊寅    " "戊子    " "戊戌    " "戊申    " "戊午    " "戊辰    ",
-    "       " "己未    " "己巳    " "己卯    " "己丑    " "己亥    " "己酉    " "己未    " "己巳    ",
-    "       " "庚申    " "庚午    " "庚辰    " "庚寅    " "庚子    " "庚戌    " "庚申    " "庚午    ",
-    "       " "辛酉    " "辛未    " "辛巳    " "辛卯    " "辛丑    " "辛亥    " "辛酉    " "辛未    ",
-    "",
-    "",
-};
-
-// The same chart as data; the yearly pillars run year by year from 2032 (壬子).
+// worked::kBeforeXiaoHan as data; the yearly pillars run year by year from 2032 (壬子).
 const std::string kHorizontalJson =
     R"({"name":"李四","sex":"男","birth":"2024-01-03 10:15:00","lunar":"农历癸卯年(兔)十一月廿二",)"
     R"("terms":{"previous":{"name":"大雪","time":"2023-12-07 15:55:00"},)"
@@ -115,9 +74,9 @@ TEST(BaziChart, PrintsTheChartWithLfLineEnds)
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         const auto lines = splitLines(run.out);
-        for (std::size_t i = 0; i < std::min(lines.size(), kHorizontalChart.size()); ++i)
-            EXPECT_EQ(lines[i], kHorizontalChart[i]) << "row " << i + 1;
-        EXPECT_EQ(run.out, joined(kHorizontalChart, "\n"));
+        for (std::size_t i = 0; i < std::min(lines.size(), worked::kBeforeXiaoHan.size()); ++i)
+            EXPECT_EQ(lines[i], worked::kBeforeXiaoHan[i]) << "row " << i + 1;
+        EXPECT_EQ(run.out, joined(worked::kBeforeXiaoHan, "\n"));
     }
 }
 
@@ -125,7 +84,7 @@ TEST(BaziChart, CrlfKeepsTheWindowsLineEnds)
 {
     const BaziRun run = runBazi(birth("2024-01-03", "10:15", {"--layout", "横排", "--crlf"}));
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, joined(kHorizontalChart, "\r\n"));
+    EXPECT_EQ(run.out, joined(worked::kBeforeXiaoHan, "\r\n"));
 }
 
 TEST(BaziChart, JsonHoldsTheSameChartAsData)

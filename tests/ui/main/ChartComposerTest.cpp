@@ -1,5 +1,7 @@
 #include "ui/main/ChartComposer.h"
 
+#include "tests/ui/main/WorkedCharts.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,8 +15,8 @@ using models::ChartRequest;
 
 const engine::Clock kFixedNow = [] { return engine::LocalTime{local_days{year{2024} / 2 / 10}} + hours{8}; };
 
-// Whole charts worked out by hand from the term formula, the pillar counts and the lookup tables. Cells are
-// written one literal each so that every column can be checked by eye: a cell is 8 columns, a CJK character 2.
+// Whole charts worked out by hand from the term formula, the pillar counts and the lookup tables, written as
+// worked::chartRows lays them out.
 struct WholeChart
 {
     const char* why;
@@ -30,7 +32,7 @@ const WholeChart kForward4333Minutes{
     "male, Gregorian, vertical layout, stars",
     {.name = "张三", .male = true, .lunar = false, .year = "1984", .month = "03", .day = "02", .hour = "16",
      .minute = "25", .layout = "竖排", .stars = true},
-    {
+    worked::chartRows({
         "姓名：张三       性别：男",
         "出生公历：1984-03-02 16:25:00    农历：农历甲子年(鼠)正月三十", // 正月 of 1984 has 30 days from 02-02
         "",
@@ -65,66 +67,14 @@ const WholeChart kForward4333Minutes{
         "大运： " "丁卯    " "戊辰    " "己巳    " "庚午    " "辛未    " "壬申    " "癸酉    " "甲戌    ",
         "岁数： " "1岁     " "11岁    " "21岁    " "31岁    " "41岁    " "51岁    " "61岁    " "71岁    ",
         "交运： " "1985    " "1995    " "2005    " "2015    " "2025    " "2035    " "2045    " "2055    ",
-        "岁数： " "乙丑    " "乙亥    " "乙酉    " "乙未    " "乙巳    " "乙卯    " "乙丑    " "乙亥    ",
-        "       " "丙寅    " "丙子    " "丙戌    " "丙申    " "丙午    " "丙辰    " "丙寅    " "丙子    ",
-        "       " "丁卯    " "丁丑    " "丁亥    " "丁酉    " "丁未    " "丁巳    " "丁卯    " "丁丑    ",
-        "       " "戊辰    " "戊寅    " "戊子    " "戊戌    " "戊申    " "戊午    " "戊辰    " "戊寅    ",
-        "       " "己巳    " "己卯    " "己丑    " "己亥    " "己酉    " "己未    " "己巳    " "己卯    ",
-        "       " "庚午    " "庚辰    " "庚寅    " "庚子    " "庚戌    " "庚申    " "庚午    " "庚辰    ",
-        "       " "辛未    " "辛巳    " "辛卯    " "辛丑    " "辛亥    " "辛酉    " "辛未    " "辛巳    ",
-        "       " "壬申    " "壬午    " "壬辰    " "壬寅    " "壬子    " "壬戌    " "壬申    " "壬午    ",
-        "       " "癸酉    " "癸未    " "癸巳    " "癸卯    " "癸丑    " "癸亥    " "癸酉    " "癸未    ",
-        "       " "甲戌    " "甲申    " "甲午    " "甲辰    " "甲寅    " "甲子    " "甲戌    " "甲申    ",
-        "",
-        "",
-    }};
+    }, "乙丑")};
 
-// 2024-01-03 lies before 小寒 (01-06 02:52) and 立春: pillars 癸卯 甲子 丙寅 癸巳. A yin-year male runs backward
-// from 大雪 2023 (12-07 15:55): 38540 minutes = 8 years 3980 = 11 months 20 = 1 day 8 -> 16 hours. The palace
-// stem follows the calendar year 2024 (甲子), not the 癸卯 year pillar (which would give 壬子).
+// The chart the command-line tool prints too: see WorkedCharts.h for how it was worked out.
 const WholeChart kBeforeXiaoHan{
     "male, Gregorian, horizontal layout, no stars, January before 小寒",
     {.name = "李四", .male = true, .lunar = false, .year = "2024", .month = "01", .day = "03", .hour = "10",
      .minute = "15", .layout = "横排", .stars = false},
-    {
-        "姓名：李四       性别：男",
-        "出生公历：2024-01-03 10:15:00    农历：农历癸卯年(兔)十一月廿二",
-        "",
-        "大雪：2023-12-07 15:55:00    小寒：2024-01-06 02:52:00",
-        "",
-        "胎元：乙卯    命宫：甲子",
-        "",
-        "旬空： " "辰巳    " "戌亥    " "戌亥    " "午未    ",
-        "十神： " "正官    " "偏印    " "日主    " "正官    ",
-        "男命： " "癸卯    " "甲子    " "丙寅    " "癸巳    ",
-        "遁藏： " "乙正印  " "癸正官  " "甲偏印  " "庚偏财  ",
-        "       " "        " "        " "丙比肩  " "丙比肩  ",
-        "       " "        " "        " "戊食神  " "戊食神  ",
-        "旺衰： " "沐浴    " "胎      " "长生    " "临官    ",
-        "纳音： " "金薄金  " "海中金  " "炉中火  " "长流水  ",
-        "",
-        "起运： 命主于出生后8年11月1天16时开始起运",
-        "交运： 命主于公历2032年12月5日2时交运",
-        "",
-        "旺衰： " "绝      " "墓      " "死      " "病      " "衰      " "帝旺    " "临官    " "冠带    ",
-        "纳音： " "大海水  " "大海水  " "石榴木  " "石榴木  " "天上火  " "天上火  " "沙中土  " "沙中土  ",
-        "十神： " "正官    " "七杀    " "正财    " "偏财    " "伤官    " "食神    " "劫财    " "比肩    ",
-        "大运： " "癸亥    " "壬戌    " "辛酉    " "庚申    " "己未    " "戊午    " "丁巳    " "丙辰    ",
-        "岁数： " "8岁     " "18岁    " "28岁    " "38岁    " "48岁    " "58岁    " "68岁    " "78岁    ",
-        "交运： " "2032    " "2042    " "2052    " "2062    " "2072    " "2082    " "2092    " "2102    ",
-        "岁数： " "壬子    " "壬戌    " "壬申    " "壬午    " "壬辰    " "壬寅    " "壬子    " "壬戌    ",
-        "       " "癸丑    " "癸亥    " "癸酉    " "癸未    " "癸巳    " "癸卯    " "癸丑    " "癸亥    ",
-        "       " "甲寅    " "甲子    " "甲戌    " "甲申    " "甲午    " "甲辰    " "甲寅    " "甲子    ",
-        "       " "乙卯    " "乙丑    " "乙亥    " "乙酉    " "乙未    " "乙巳    " "乙卯    " "乙丑    ",
-        "       " "丙辰    " "丙寅    " "丙子    " "丙戌    " "丙申    " "丙午    " "丙辰    " "丙寅    ",
-        "       " "丁巳    " "丁卯    " "丁丑    " "丁亥    " "丁酉    " "丁未    " "丁巳    " "丁卯    ",
-        "       " "戊午    " "戊辰    " "戊寅    " "戊子    " "戊戌    " "戊申    " "戊午    " "戊辰    ",
-        "       " "己未    " "己巳    " "己卯    " "己丑    " "己亥    " "己酉    " "己未    " "己巳    ",
-        "       " "庚申    " "庚午    " "庚辰    " "庚寅    " "庚子    " "庚戌    " "庚申    " "庚午    ",
-        "       " "辛酉    " "辛未    " "辛巳    " "辛卯    " "辛丑    " "辛亥    " "辛酉    " "辛未    ",
-        "",
-        "",
-    }};
+    worked::kBeforeXiaoHan};
 
 // Lunar 2023 闰二月十五 is 2023-04-05 (the leap month starts 03-22), after 清明 (08:50): pillars 癸卯 丙辰 癸巳,
 // and 23:40 is the 子 hour of the same day, 壬子. A yin-year female runs forward to 立夏 (05-06 02:52): 43392
@@ -133,7 +83,7 @@ const WholeChart kLeapMonthLateHour{
     "female, lunar leap month, vertical layout, stars, 23:40",
     {.name = "王小明", .male = false, .lunar = true, .year = "2023", .month = "02闰", .day = "15", .hour = "23",
      .minute = "40", .layout = "竖排", .stars = true},
-    {
+    worked::chartRows({
         "姓名：王小明       性别：女",
         "出生公历：2023-04-05 23:40:00    农历：农历癸卯年(兔)闰二月十五",
         "",
@@ -169,19 +119,7 @@ const WholeChart kLeapMonthLateHour{
         "大运： " "丁巳    " "戊午    " "己未    " "庚申    " "辛酉    " "壬戌    " "癸亥    " "甲子    ",
         "岁数： " "10岁    " "20岁    " "30岁    " "40岁    " "50岁    " "60岁    " "70岁    " "80岁    ",
         "交运： " "2033    " "2043    " "2053    " "2063    " "2073    " "2083    " "2093    " "2103    ",
-        "岁数： " "癸丑    " "癸亥    " "癸酉    " "癸未    " "癸巳    " "癸卯    " "癸丑    " "癸亥    ",
-        "       " "甲寅    " "甲子    " "甲戌    " "甲申    " "甲午    " "甲辰    " "甲寅    " "甲子    ",
-        "       " "乙卯    " "乙丑    " "乙亥    " "乙酉    " "乙未    " "乙巳    " "乙卯    " "乙丑    ",
-        "       " "丙辰    " "丙寅    " "丙子    " "丙戌    " "丙申    " "丙午    " "丙辰    " "丙寅    ",
-        "       " "丁巳    " "丁卯    " "丁丑    " "丁亥    " "丁酉    " "丁未    " "丁巳    " "丁卯    ",
-        "       " "戊午    " "戊辰    " "戊寅    " "戊子    " "戊戌    " "戊申    " "戊午    " "戊辰    ",
-        "       " "己未    " "己巳    " "己卯    " "己丑    " "己亥    " "己酉    " "己未    " "己巳    ",
-        "       " "庚申    " "庚午    " "庚辰    " "庚寅    " "庚子    " "庚戌    " "庚申    " "庚午    ",
-        "       " "辛酉    " "辛未    " "辛巳    " "辛卯    " "辛丑    " "辛亥    " "辛酉    " "辛未    ",
-        "       " "壬戌    " "壬申    " "壬午    " "壬辰    " "壬寅    " "壬子    " "壬戌    " "壬申    ",
-        "",
-        "",
-    }};
+    }, "癸丑")};
 
 // Lunar 1990-05-17 in the ordinary fifth month (1990 also has a leap fifth month) is 1990-06-09, exactly 4320
 // minutes after 芒种 (06-06 07:46): pillars 庚午 壬午 乙巳 庚辰. A yang-year female runs backward and starts at
@@ -190,7 +128,7 @@ const WholeChart kBackward4320Minutes{
     "female, lunar ordinary month of a leap year, horizontal layout, stars",
     {.name = "赵六", .male = false, .lunar = true, .year = "1990", .month = "05", .day = "17", .hour = "07",
      .minute = "46", .layout = "横排", .stars = true},
-    {
+    worked::chartRows({
         "姓名：赵六       性别：女",
         "出生公历：1990-06-09 07:46:00    农历：农历庚午年(马)五月十七",
         "",
@@ -223,19 +161,7 @@ const WholeChart kBackward4320Minutes{
         "大运： " "辛巳    " "庚辰    " "己卯    " "戊寅    " "丁丑    " "丙子    " "乙亥    " "甲戌    ",
         "岁数： " "1岁     " "11岁    " "21岁    " "31岁    " "41岁    " "51岁    " "61岁    " "71岁    ",
         "交运： " "1991    " "2001    " "2011    " "2021    " "2031    " "2041    " "2051    " "2061    ",
-        "岁数： " "辛未    " "辛巳    " "辛卯    " "辛丑    " "辛亥    " "辛酉    " "辛未    " "辛巳    ",
-        "       " "壬申    " "壬午    " "壬辰    " "壬寅    " "壬子    " "壬戌    " "壬申    " "壬午    ",
-        "       " "癸酉    " "癸未    " "癸巳    " "癸卯    " "癸丑    " "癸亥    " "癸酉    " "癸未    ",
-        "       " "甲戌    " "甲申    " "甲午    " "甲辰    " "甲寅    " "甲子    " "甲戌    " "甲申    ",
-        "       " "乙亥    " "乙酉    " "乙未    " "乙巳    " "乙卯    " "乙丑    " "乙亥    " "乙酉    ",
-        "       " "丙子    " "丙戌    " "丙申    " "丙午    " "丙辰    " "丙寅    " "丙子    " "丙戌    ",
-        "       " "丁丑    " "丁亥    " "丁酉    " "丁未    " "丁巳    " "丁卯    " "丁丑    " "丁亥    ",
-        "       " "戊寅    " "戊子    " "戊戌    " "戊申    " "戊午    " "戊辰    " "戊寅    " "戊子    ",
-        "       " "己卯    " "己丑    " "己亥    " "己酉    " "己未    " "己巳    " "己卯    " "己丑    ",
-        "       " "庚辰    " "庚寅    " "庚子    " "庚戌    " "庚申    " "庚午    " "庚辰    " "庚寅    ",
-        "",
-        "",
-    }};
+    }, "辛未")};
 
 // clang-format on
 

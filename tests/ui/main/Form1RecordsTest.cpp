@@ -1,6 +1,6 @@
 #include "ui/main/Form1.h"
 
-#include "tests/ui/WidgetTesting.h"
+#include "tests/ui/main/Form1Fixture.h"
 #include "ui/common/QtText.h"
 
 #include <QAction>
@@ -22,29 +22,16 @@
 #include <vector>
 
 using uitest::child;
-using uitest::closingModals;
+using uitest::SeenMessage;
 
 namespace {
 
-struct SeenMessage
-{
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString text;
-};
-
-class Form1RecordsTest : public ::testing::Test
+class Form1RecordsTest : public uitest::Form1Fixture
 {
 protected:
-    void SetUp() override
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
     QString data(const QString& rest = {}) const { return programFolder.path() + QStringLiteral("/data") + rest; }
     QTreeWidget* tree() const { return child<QTreeWidget>(form, "TreeView1"); }
     QTreeWidgetItem* root() const { return tree()->topLevelItem(0); }
-    QComboBox* combo(const char* name) const { return child<QComboBox>(form, name); }
     QPlainTextEdit* text(const char* name) const { return child<QPlainTextEdit>(form, name); }
 
     QTreeWidgetItem* node(QTreeWidgetItem* parent, const QString& name) const
@@ -66,17 +53,10 @@ protected:
     // Runs an action, lets queued work (the end of a label edit) happen, and returns the message boxes shown.
     std::vector<SeenMessage> run(const std::function<void()>& action) const
     {
-        std::vector<SeenMessage> seen;
-        closingModals(
-            [&] {
-                action();
-                uitest::settle();
-            },
-            [&seen](QDialog& dialog) {
-                if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-                    seen.push_back({box->icon(), box->text()});
-            });
-        return seen;
+        return messagesOf([&] {
+            action();
+            uitest::settle();
+        });
     }
 
     std::vector<SeenMessage> trigger(const char* action) const
@@ -115,9 +95,6 @@ protected:
         EXPECT_TRUE(run([this] { QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton); }).empty());
         text("TextMark")->setPlainText(QStringLiteral("第一行\n第二行"));
     }
-
-    QTemporaryDir programFolder;
-    Form1 form{programFolder.path()};
 };
 
 TEST_F(Form1RecordsTest, StartsWithTheRootAndTheGroupOther)

@@ -1,7 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "engine/support/Utf8.h"
-#include "tests/ui/WidgetTesting.h"
+#include "tests/ui/main/Form1Fixture.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
 #include "ui/main/ChartComposer.h"
@@ -29,25 +29,13 @@
 
 using uitest::child;
 using uitest::closingModals;
+using uitest::SeenMessage;
 
 namespace {
 
-struct SeenMessage
-{
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString text;
-};
-
-class Form1Test : public ::testing::Test
+class Form1Test : public uitest::Form1Fixture
 {
 protected:
-    void SetUp() override
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
-    QComboBox* combo(const char* name) const { return child<QComboBox>(form, name); }
     QPlainTextEdit* chart() const { return child<QPlainTextEdit>(form, "TexCont"); }
 
     QRadioButton* optSex(int index) const
@@ -69,17 +57,8 @@ protected:
     // Presses the chart button and returns the message boxes it showed.
     std::vector<SeenMessage> pressChart() const
     {
-        std::vector<SeenMessage> seen;
-        closingModals([this] { QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton); },
-                      [&seen](QDialog& dialog) {
-                          if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-                              seen.push_back({box->icon(), box->text()});
-                      });
-        return seen;
+        return messagesOf([this] { QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton); });
     }
-
-    QTemporaryDir programFolder; // the records of these tests live and die here
-    Form1 form{programFolder.path()};
 };
 
 TEST_F(Form1Test, StartsAtGregorian1980FirstOfJanuaryAt0101Vertical)
