@@ -145,11 +145,11 @@ Answer answerOne(std::string text, std::string json)
     return {{{std::move(text), std::move(json)}}, {}};
 }
 
-int runCommand(const CommandSpec& spec, Args args)
+int runCommand(const CommandDefinition& command, Args args)
 {
-    const GivenOptions given(args, spec.options, true);
+    const GivenOptions given(args, command.options, true);
     if (given.help()) {
-        writeOut(spec.help);
+        writeOut(command.help);
         writeOut(kModesHelp);
         return kExitOk;
     }
@@ -160,10 +160,10 @@ int runCommand(const CommandSpec& spec, Args args)
     else if (error.empty() && values.size() > 1 && std::ranges::find(values, "-") != values.end())
         error = "\"-\" reads the values from standard input and takes no other values";
     if (!error.empty())
-        return usageError(spec.name, error);
+        return usageError(command.name, error);
     if (values.front() == "-")
-        return runLines(spec.answer, given);
-    return runArguments(spec.answer, values, given);
+        return runLines(command.answer, given);
+    return runArguments(command.answer, values, given);
 }
 
 int runValue(ValueFunction answer, std::string_view value, const GivenOptions& options)

@@ -99,7 +99,7 @@ Answer answerOne(std::string text, std::string json);
 
 using ValueFunction = Answer (*)(std::string_view value, const GivenOptions& options);
 
-struct CommandSpec
+struct CommandDefinition
 {
     std::string_view name;
     std::string_view help;                // printed for --help; starts with the usage line
@@ -108,7 +108,7 @@ struct CommandSpec
 };
 
 // Runs a subcommand on its arguments (the words after its name) and returns the exit status.
-int runCommand(const CommandSpec& spec, Args args);
+int runCommand(const CommandDefinition& command, Args args);
 
 // Answers one value read from a subcommand's own options and writes it as runCommand writes an argument; returns the
 // exit status.

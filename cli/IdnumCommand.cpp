@@ -33,7 +33,7 @@ Answer idnumAnswer(std::string_view value, const GivenOptions&)
     return answerOne(text, JsonObject().text("ShenFenZheng", text).str());
 }
 
-const CommandSpec kIdnum{"idnum", kHelp, {}, idnumAnswer};
+const CommandDefinition kIdnum{"idnum", kHelp, {}, idnumAnswer};
 
 } // namespace
 

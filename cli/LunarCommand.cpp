@@ -38,7 +38,7 @@ Answer lunarAnswer(std::string_view value, const GivenOptions&)
     return answerOne(text, std::move(json));
 }
 
-const CommandSpec kLunar{"lunar", kHelp, {}, lunarAnswer};
+const CommandDefinition kLunar{"lunar", kHelp, {}, lunarAnswer};
 
 } // namespace
 

@@ -37,7 +37,7 @@ Answer pillarsAnswer(std::string_view value, const GivenOptions&)
     return answerOne(pillars[0] + ' ' + pillars[1] + ' ' + pillars[2] + ' ' + pillars[3], std::move(json));
 }
 
-const CommandSpec kPillars{"pillars", kHelp, {}, pillarsAnswer};
+const CommandDefinition kPillars{"pillars", kHelp, {}, pillarsAnswer};
 
 } // namespace
 

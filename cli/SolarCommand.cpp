@@ -38,7 +38,7 @@ Answer solarAnswer(std::string_view value, const GivenOptions& options)
 }
 
 constexpr NamedOption kOptions[] = {{kLeapFlag}};
-const CommandSpec kSolar{"solar", kHelp, kOptions, solarAnswer};
+const CommandDefinition kSolar{"solar", kHelp, kOptions, solarAnswer};
 
 } // namespace
 

@@ -46,7 +46,7 @@ Answer termsAnswer(std::string_view value, const GivenOptions&)
     return answer;
 }
 
-const CommandSpec kTerms{"terms", kHelp, {}, termsAnswer};
+const CommandDefinition kTerms{"terms", kHelp, {}, termsAnswer};
 
 } // namespace
 
