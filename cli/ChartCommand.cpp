@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 
 #include "engine/support/Utf8.h"
-#include "ui/main/ChartComposer.h"
+#include "models/chart/ChartComposer.h"
 
 #include <algorithm>
 #include <array>

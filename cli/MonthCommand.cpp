@@ -2,8 +2,8 @@
 
 #include "engine/calendar/Calendar.h"
 #include "engine/support/Utf8.h"
-#include "ui/calendar/CalendarNavigation.h"
-#include "ui/calendar/MonthView.h"
+#include "models/calendar/CalendarNavigation.h"
+#include "models/calendar/MonthView.h"
 
 #include <algorithm>
 #include <iostream>

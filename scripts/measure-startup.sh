@@ -13,4 +13,4 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         end=$(date +%s%N)
         echo "run $i: ${shown#startup_ms=} ms to first show, $(( (end - start) / 1000000 )) ms process wall time"
     done
-' _ "$build/ui/chengshu-bazi" "$runs"
+' _ "$build/app/chengshu-bazi" "$runs"

@@ -12,4 +12,4 @@ if [[ $# -gt 0 ]]; then
     exec "$BUILD_DIR/bazi" "$@"
 fi
 cmake --build "$BUILD_DIR" -j "$JOBS" --target chengshu-bazi
-exec "$BUILD_DIR/ui/chengshu-bazi"
+exec "$BUILD_DIR/app/chengshu-bazi"

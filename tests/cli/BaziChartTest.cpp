@@ -1,5 +1,5 @@
 #include "tests/cli/RunBazi.h"
-#include "tests/ui/main/WorkedCharts.h"
+#include "tests/models/chart/WorkedCharts.h"
 
 #include <gtest/gtest.h>
 

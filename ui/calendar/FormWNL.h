@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/support/DateTime.h"
-#include "ui/calendar/CalendarNavigation.h"
-#include "ui/calendar/MonthInfo.h"
-#include "ui/calendar/MonthView.h"
+#include "models/calendar/CalendarNavigation.h"
+#include "models/calendar/MonthInfo.h"
+#include "models/calendar/MonthView.h"
 
 #include <QDialog>
 

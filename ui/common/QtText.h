@@ -1,21 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "store/QtText.h"
 
-#include <string>
-#include <string_view>
-
-// The only bridge between the program's UTF-8 std::string and Qt's QString.
+// The windows convert text through the store's bridge, so there is one way between std::string and QString.
 namespace ui {
 
-inline QString toQt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline std::string fromQt(const QString& text)
-{
-    return text.toStdString(); // UTF-8
-}
+using store::fromQt;
+using store::toQt;
 
 } // namespace ui

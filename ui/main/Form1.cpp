@@ -9,7 +9,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
 #include "ui/lookup/FormNiBZ.h"
-#include "ui/main/DateLists.h"
+#include "models/chart/DateLists.h"
 #include "ui/solartime/FormPTY.h"
 
 #include <QAction>

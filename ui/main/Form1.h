@@ -2,9 +2,9 @@
 
 #include "engine/LandPP.h"
 #include "engine/support/DateTime.h"
-#include "ui/main/ChartComposer.h"
-#include "ui/main/RecordStore.h"
-#include "ui/main/RecordTree.h"
+#include "models/chart/ChartComposer.h"
+#include "store/RecordStore.h"
+#include "models/records/RecordTree.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -102,7 +102,7 @@ private:
 
     LandPP m_landPP;
     models::ChartComposer m_composer;
-    models::RecordStore m_store;
+    store::RecordStore m_store;
     models::RecordTree m_tree;
 
     QLabel* Label1 = nullptr;

@@ -161,7 +161,7 @@ void Form1::showDataLocation()
     const auto path = m_store.GetDataPath();
     if (!path)
         Panel1->setText(QStringLiteral("无法创建数据目录，记录不能保存"));
-    else if (m_store.location() == models::DataLocation::PerUser)
+    else if (m_store.location() == store::DataLocation::PerUser)
         Panel1->setText(QStringLiteral("程序目录不可写，记录保存在：") + toQt(*path));
 }
 
@@ -405,18 +405,18 @@ void Form1::zuDel_Click()
     if (!node || node->kind != NodeKind::Group)
         return;
     const std::string key = node->key;
-    const auto outcome = key == models::kOtherKey ? models::GroupDeletion::Protected : m_store.deleteGroup(node->text);
+    const auto outcome = key == models::kOtherKey ? store::GroupDeletion::Protected : m_store.deleteGroup(node->text);
     switch (outcome) {
-    case models::GroupDeletion::Protected:
+    case store::GroupDeletion::Protected:
         message(this, QMessageBox::NoIcon, QStringLiteral("对不起，该组不能删除！"));
         return;
-    case models::GroupDeletion::HasRecords:
+    case store::GroupDeletion::HasRecords:
         message(this, QMessageBox::NoIcon, QStringLiteral("该组下有用户数据，请删除组下数据后在删除该组"));
         return;
-    case models::GroupDeletion::Failed:
+    case store::GroupDeletion::Failed:
         message(this, QMessageBox::NoIcon, QStringLiteral("该组未能删除！"));
         return;
-    case models::GroupDeletion::Deleted:
+    case store::GroupDeletion::Deleted:
         break;
     }
     delete findItem(key);

@@ -3,7 +3,7 @@
 #include "ui/common/ChartFont.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
-#include "ui/solartime/CityTable.h"
+#include "models/solartime/CityTable.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

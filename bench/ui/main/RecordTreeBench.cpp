@@ -1,7 +1,7 @@
 #include "ui/common/QtText.h"
 #include "ui/main/Form1.h"
-#include "ui/main/RecordStore.h"
-#include "ui/main/RecordTree.h"
+#include "store/RecordStore.h"
+#include "models/records/RecordTree.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,7 @@ QString programFolder()
 // The folders listed and the tree model built: what the window's refresh does before it draws.
 void BM_RecordTreeLoad(benchmark::State& state)
 {
-    models::RecordStore store(ui::fromQt(programFolder()));
+    store::RecordStore store(ui::fromQt(programFolder()));
     models::RecordTree tree;
     for (auto _ : state) {
         tree.LoadTree(store.listGroups());

@@ -4,7 +4,7 @@
 #include "tests/ui/main/Form1Fixture.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
-#include "ui/main/ChartComposer.h"
+#include "models/chart/ChartComposer.h"
 #include "ui/solartime/FormPTY.h"
 
 #include <QAction>

@@ -1,0 +1,182 @@
+#include "models/calendar/MonthInfo.h"
+
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/GanZhiTables.h"
+#include "models/calendar/Almanac.h"
+#include "models/calendar/Festivals.h"
+
+using namespace engine;
+using namespace std::chrono;
+
+namespace models {
+namespace {
+
+// Weekday characters, Sunday first.
+constexpr std::array<std::string_view, 7> kWeekNames = {"日", "一", "二", "三", "四", "五", "六"};
+static_assert(kWeekNames.size() == 7);
+
+// NongDay: the tens prefix by day / 10 and the digit by day % 10 (the digit row keeps its unused "十").
+constexpr std::array<std::string_view, 4> kDayPrefixes = {"初", "十", "廿", "卅"};
+static_assert(kDayPrefixes.size() == 4);
+constexpr std::array<std::string_view, 11> kDayDigits = {"日", "一", "二", "三", "四", "五",
+                                                         "六", "七", "八", "九", "十"};
+static_assert(kDayDigits.size() == 11);
+
+// Lunar month names as the calendar window writes them: 1 is "一" and 12 "十二", not 正 and 腊.
+constexpr std::array<std::string_view, 12> kMonthNames = {"一", "二", "三", "四", "五",   "六",
+                                                          "七", "八", "九", "十", "十一", "十二"};
+static_assert(kMonthNames.size() == 12);
+
+constexpr int kTermsPerYear = 24;
+
+std::string monthTermsText(int year, int month0)
+{
+    std::string text = "◆" + std::to_string(STerm(year, 2 * month0)) + "日";
+    text += termName(2 * month0);
+    text += " ◆" + std::to_string(STerm(year, 2 * month0 + 1)) + "日";
+    text += termName(2 * month0 + 1);
+    return text;
+}
+
+// The five almanac lines of a day from its counts: y turns at 立春, mc at the month's 节, dayIndex at midnight.
+void fillAlmanac(DayInfo& r, int y, int mc, long dayIndex)
+{
+    r.XiShenText = "喜神:" + std::string(XiShen(dayIndex));
+    r.FuShenText = "福神:" + std::string(FuShen(dayIndex));
+    r.CaiShenText = "财神:" + std::string(CaiShen(dayIndex));
+    r.PengZuText = "彭祖百忌:" + PengZu(dayIndex % 60);
+    const int yearBranch = y % 12, monthBranch = mc % 12, dayBranch = static_cast<int>(dayIndex % 12); // [0, 11]
+    r.YiJiText =
+        CalConv2(yearBranch, monthBranch, dayBranch, y % 10, static_cast<int>(dayIndex % 10), r.NMonth, r.NDay);
+    if (r.YiJiText == "0")
+        r.YiJiText = JiYi(monthBranch, dayBranch);
+}
+
+// "今天" on the clock's date, then the month's two terms on their days, replacing it.
+void markTodayAndTerms(MonthDays& days, int year, int month0, year_month_day today)
+{
+    if (today.year() == std::chrono::year{year} && today.month() == std::chrono::month(month0 + 1)) {
+        DayInfo& r = days[static_cast<unsigned>(today.day()) - 1];
+        r.IsToday = -1;
+        r.TermName = "今天";
+    }
+    for (const int term : {2 * month0, 2 * month0 + 1})
+        days[static_cast<std::size_t>(STerm(year, term) - 1)].TermName = termName(term); // [1, 31]
+}
+
+// The walk of one month: the year count turns on the day of 立春, the month count on the day of the month's 节
+// (the whole day, not from the instant on), and the lunar table is consulted only when a lunar month runs out.
+void buildMonth(MonthDays& days, int year, int month0, year_month_day today)
+{
+    const LocalDays firstDay{std::chrono::year{year} / (month0 + 1) / 1};
+    const int first = GetWeekDay(year, month0 + 1);
+    const int n = solarDays(year, month0);
+    const int lichun = STerm(year, 2);
+    const int jie = STerm(year, 2 * month0);
+    int y = month0 >= 2 ? year - 1864 : year - 1865; // January and February open in the previous year
+    int mc = (year - 1900) * 12 + month0 + 12;       // 12 is 丙子, the month before 1900's first 节
+    const long d1 = dayCount(firstDay);
+    const std::string monthTerms = monthTermsText(year, month0);
+
+    NongLiDate lunar;
+    int lunarLength = 0;
+    for (int i = 0; i < n; ++i) {
+        if (i == 0 || lunar.Day > lunarLength) {
+            lunar = toLunar(firstDay + std::chrono::days{i});
+            lunarLength = lunar.IsLeap ? leapDays(lunar.Year) : monthDays(lunar.Year, lunar.Month);
+        }
+        if (month0 == 1 && i + 1 == lichun)
+            y = year - 1864;
+        if (i + 1 == jie)
+            mc = (year - 1900) * 12 + month0 + 13;
+        DayInfo& r = days[static_cast<std::size_t>(i)];
+        r.Year = static_cast<std::int16_t>(year);
+        r.Month = static_cast<std::int16_t>(month0 + 1);
+        r.Day = static_cast<std::int16_t>(i + 1);
+        r.Week = kWeekNames[static_cast<std::size_t>((i + first) % 7)];
+        r.NYear = lunar.Year;
+        r.NMonth = lunar.Month;
+        r.NDay = lunar.Day++;
+        r.IsLeap = lunar.IsLeap;
+        r.YearGZ = ganZhi(y);
+        r.MonthGZ = ganZhi(mc);
+        r.DayGZ = ganZhi(d1 + i);
+        r.MonthTerms = monthTerms;
+        fillAlmanac(r, y, mc, d1 + i);
+    }
+    markTodayAndTerms(days, year, month0, today);
+    markFestivals(days, year, month0 + 1, first, n);
+}
+
+} // namespace
+
+int GetWeekDay(int year, int month)
+{
+    const int m = floorMod(month - 1, 12) + 1; // [1, 12]
+    const LocalDays d{std::chrono::year{year} / m / 1};
+    return static_cast<int>(weekday{d}.c_encoding()); // [0, 6], 0 = Sunday
+}
+
+std::string NongDay(int day)
+{
+    if (day < 0 || day >= 40)
+        return {};
+    if (day == 10)
+        return "初十";
+    if (day == 20)
+        return "二十";
+    if (day == 30)
+        return "三十";
+    std::string text(kDayPrefixes[static_cast<std::size_t>(day / 10)]);
+    text += kDayDigits[static_cast<std::size_t>(day % 10)];
+    return text;
+}
+
+std::string_view NongMonth(int month)
+{
+    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view{};
+}
+
+std::string_view Animals(int idz)
+{
+    return tables::kAnimals[static_cast<std::size_t>(floorMod(idz, 12))];
+}
+
+int STerm(int iYear, int n)
+{
+    if (n < 0 || n >= kTermsPerYear)
+        return 0;
+    const year_month_day date{floor<std::chrono::days>(termInstant(iYear, n))};
+    return static_cast<int>(static_cast<unsigned>(date.day()));
+}
+
+int lunarMonthLength(const DayInfo& day)
+{
+    if (day.NYear < kFirstLunarYear || day.NYear > kLastLunarYear || day.NMonth < 1 || day.NMonth > 12)
+        return 0; // an empty record
+    return day.IsLeap ? leapDays(day.NYear) : monthDays(day.NYear, day.NMonth);
+}
+
+MonthInfo::MonthInfo(engine::Clock now) : m_now(std::move(now)) {}
+
+std::optional<MonthDays> MonthInfo::GetMonthInfo(int year, int month0) const
+{
+    // January 1900 opens before the lunar table's first day.
+    if (month0 < 0 || month0 > 11 || year < kFirstInfoYear || year > kLastInfoYear ||
+        (year == kFirstInfoYear && month0 == 0))
+        return std::nullopt;
+    try {
+        std::optional<MonthDays> days(std::in_place); // built in place: a month of records is some 17 KB
+        buildMonth(*days, year, month0, today());
+        return days;
+    } catch (const RangeError&) {
+        return std::nullopt; // not reached inside the bounds above; kept so that nothing leaves the model
+    }
+}
+
+year_month_day MonthInfo::today() const
+{
+    return year_month_day{floor<std::chrono::days>(m_now())};
+}
+
+} // namespace models

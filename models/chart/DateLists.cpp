@@ -1,0 +1,94 @@
+#include "models/chart/DateLists.h"
+
+#include <charconv>
+
+#include "engine/support/RangeError.h"
+#include "engine/support/Utf8.h"
+
+namespace models {
+namespace {
+
+constexpr std::string_view kLeapMark = "闰";
+
+std::optional<int> readNumber(std::string_view text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+int monthLength(const LandPP& landPP, bool lunar, int year, int month, bool leap)
+{
+    const auto y = static_cast<std::int16_t>(year);
+    if (!lunar)
+        return landPP.SolarDays(y, static_cast<std::int16_t>(month - 1)); // counts months from 0
+    if (leap)
+        return landPP.LeapMonth(y) == month ? landPP.LeapDays(y) : 0;
+    return landPP.MonthDays(y, static_cast<std::int16_t>(month));
+}
+
+} // namespace
+
+std::string GetIntStr(std::int16_t n)
+{
+    std::string text = std::to_string(n);
+    if (n <= 9)
+        text.insert(text.begin(), '0');
+    return text;
+}
+
+std::vector<std::string> numberTexts(int first, int last)
+{
+    std::vector<std::string> texts;
+    for (int n = first; n <= last; ++n)
+        texts.push_back(GetIntStr(static_cast<std::int16_t>(n)));
+    return texts;
+}
+
+std::vector<std::string> yearTexts()
+{
+    std::vector<std::string> texts;
+    for (int year = kFirstListedYear; year <= kLastListedYear; ++year)
+        texts.push_back(std::to_string(year));
+    return texts;
+}
+
+std::optional<std::vector<std::string>> monthTexts(const LandPP& landPP, bool lunar, std::string_view yearText)
+{
+    std::vector<std::string> texts = numberTexts(1, 12);
+    if (!lunar)
+        return texts;
+    const auto year = readNumber(yearText);
+    if (!year || *year < kFirstListedYear || *year > kLastListedYear)
+        return std::nullopt;
+    try {
+        const int leap = landPP.LeapMonth(static_cast<std::int16_t>(*year)); // 0 when the year has none
+        if (leap >= 1 && leap <= 12)
+            texts.insert(texts.begin() + leap, GetIntStr(static_cast<std::int16_t>(leap)) + std::string(kLeapMark));
+    } catch (const engine::RangeError&) {
+        return std::nullopt;
+    }
+    return texts;
+}
+
+std::optional<std::vector<std::string>> dayTexts(const LandPP& landPP, bool lunar, std::string_view yearText,
+                                                 std::string_view monthText)
+{
+    const auto year = yearText.empty() && !lunar ? std::optional<int>(kYearWhenNoneChosen) : readNumber(yearText);
+    const auto month = readNumber(engine::utf8::left(monthText, 2));
+    if (!year || *year < kFirstListedYear || *year > kLastListedYear || !month || *month < 1 || *month > 12)
+        return std::nullopt;
+    const bool leap = lunar && monthText.find(kLeapMark) != std::string_view::npos;
+    try {
+        const int count = monthLength(landPP, lunar, *year, *month, leap);
+        if (count <= 0)
+            return std::nullopt;
+        return numberTexts(1, count);
+    } catch (const engine::RangeError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace models

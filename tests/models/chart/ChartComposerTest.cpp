@@ -1,0 +1,519 @@
+#include "models/chart/ChartComposer.h"
+
+#include "tests/models/chart/WorkedCharts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using namespace std::chrono;
+using models::ChartComposer;
+using models::ChartData;
+using models::ChartRequest;
+
+const engine::Clock kFixedNow = [] { return engine::LocalTime{local_days{year{2024} / 2 / 10}} + hours{8}; };
+
+// Whole charts worked out by hand from the term formula, the pillar counts and the lookup tables, written as
+// worked::chartRows lays them out.
+struct WholeChart
+{
+    const char* why;
+    ChartRequest request;
+    std::vector<std::string> rows;
+};
+
+// clang-format off
+// 惊蛰 1984 falls at 03-05 16:38, so a birth at 03-02 16:25 lies 4333 minutes before it: a yang-year male runs
+// forward and starts at 1年0月1天2时 (4320 a year, 13 left: one day of 12 and one minute of two hours).
+// Pillars 甲子 丙寅 乙未 甲申 (day count 30751, 16:00 is 申, 乙 day starts 子 at 丙).
+const WholeChart kForward4333Minutes{
+    "male, Gregorian, vertical layout, stars",
+    {.name = "张三", .male = true, .lunar = false, .year = "1984", .month = "03", .day = "02", .hour = "16",
+     .minute = "25", .layout = "竖排", .stars = true},
+    worked::chartRows({
+        "姓名：张三       性别：男",
+        "出生公历：1984-03-02 16:25:00    农历：农历甲子年(鼠)正月三十", // 正月 of 1984 has 30 days from 02-02
+        "",
+        "立春：1984-02-04 22:08:00    惊蛰：1984-03-05 16:38:00",
+        "",
+        "胎元：丁巳    命宫：辛未", // month count 1022; palace 未 with the 甲-year stems of 1984
+        "",
+        "旬空： " "戌亥    " "戌亥    " "辰巳    " "午未    ",
+        "十神： " "劫财    " "伤官    " "日主    " "劫财    ",
+        "男命： " "甲      " "丙      " "乙      " "甲      ",
+        "       " "子      " "寅      " "未      " "申      ",
+        "遁藏： " "癸偏印  " "甲劫财  " "乙比肩  " "戊正财  ",
+        "       " "        " "丙伤官  " "己偏财  " "庚正官  ", // 子 hides one stem: the filler is a blank cell
+        "       " "        " "戊正财  " "丁食神  " "壬正印  ",
+        "旺衰： " "病      " "帝旺    " "养      " "胎      ",
+        "纳音： " "海中金  " "炉中火  " "砂石金  " "泉中水  ",
+        "",
+        "年支： " "将星    " "驿马    " "        " "        ", // 子 year: 将星 on 子 itself; 驿马 and 孤辰 on 寅
+        "       " "        " "孤辰    " "        " "        ",
+        "年干： " "沐浴    " "干禄    " "贵人    " "红艳    ", // one star each: no second row
+        "月支： " "        " "        " "        " "        ", // 寅 month: every value is a stem
+        "日支： " "桃花    " "亡神    " "华盖    " "劫煞    ",
+        "日干： " "贵人    " "        " "        " "贵人    ", // 乙 on 申: 贵人 then 红艳
+        "       " "        " "        " "        " "红艳    ",
+        "",
+        "起运： 命主于出生后1年0月1天2时开始起运",
+        "交运： 命主于公历1985年3月3日18时交运",
+        "",
+        "旺衰： " "临官    " "冠带    " "沐浴    " "长生    " "养      " "胎      " "绝      " "墓      ",
+        "纳音： " "炉中火  " "大林木  " "大林木  " "路旁土  " "路旁土  " "剑锋金  " "剑锋金  " "山头火  ",
+        "十神： " "食神    " "正财    " "偏财    " "正官    " "七杀    " "正印    " "偏印    " "劫财    ",
+        "大运： " "丁卯    " "戊辰    " "己巳    " "庚午    " "辛未    " "壬申    " "癸酉    " "甲戌    ",
+        "岁数： " "1岁     " "11岁    " "21岁    " "31岁    " "41岁    " "51岁    " "61岁    " "71岁    ",
+        "交运： " "1985    " "1995    " "2005    " "2015    " "2025    " "2035    " "2045    " "2055    ",
+    }, "乙丑")};
+
+// The chart the command-line tool prints too: see WorkedCharts.h for how it was worked out.
+const WholeChart kBeforeXiaoHan{
+    "male, Gregorian, horizontal layout, no stars, January before 小寒",
+    {.name = "李四", .male = true, .lunar = false, .year = "2024", .month = "01", .day = "03", .hour = "10",
+     .minute = "15", .layout = "横排", .stars = false},
+    worked::kBeforeXiaoHan};
+
+// Lunar 2023 闰二月十五 is 2023-04-05 (the leap month starts 03-22), after 清明 (08:50): pillars 癸卯 丙辰 癸巳,
+// and 23:40 is the 子 hour of the same day, 壬子. A yin-year female runs forward to 立夏 (05-06 02:52): 43392
+// minutes = 10 years 192 = 16 days.
+const WholeChart kLeapMonthLateHour{
+    "female, lunar leap month, vertical layout, stars, 23:40",
+    {.name = "王小明", .male = false, .lunar = true, .year = "2023", .month = "02闰", .day = "15", .hour = "23",
+     .minute = "40", .layout = "竖排", .stars = true},
+    worked::chartRows({
+        "姓名：王小明       性别：女",
+        "出生公历：2023-04-05 23:40:00    农历：农历癸卯年(兔)闰二月十五",
+        "",
+        "清明：2023-04-05 08:50:00    立夏：2023-05-06 02:52:00",
+        "",
+        "胎元：丁未    命宫：癸丑", // 23:40 counts as the 子 hour for the palace too
+        "",
+        "旬空： " "辰巳    " "子丑    " "午未    " "寅卯    ",
+        "十神： " "比肩    " "正财    " "日主    " "劫财    ",
+        "女命： " "癸      " "丙      " "癸      " "壬      ",
+        "       " "卯      " "辰      " "巳      " "子      ",
+        "遁藏： " "乙食神  " "乙食神  " "庚正印  " "癸比肩  ",
+        "       " "        " "戊正官  " "丙正财  " "        ",
+        "       " "        " "癸比肩  " "戊正官  " "        ",
+        "旺衰： " "长生    " "养      " "胎      " "临官    ",
+        "纳音： " "金薄金  " "沙中土  " "长流水  " "桑柘木  ",
+        "",
+        "年支： " "将星    " "        " "驿马    " "桃花    ",
+        "       " "        " "        " "孤辰    " "红鸾    ",
+        "年干： " "贵人    " "        " "贵人    " "干禄    ",
+        "       " "文昌    " "        " "        " "        ",
+        "月支： " "        " "        " "        " "        ",
+        "日支： " "        " "        " "        " "        ", // 巳 day: none of 亥丑午寅申酉 in the chart
+        "日干： " "贵人    " "        " "贵人    " "干禄    ", // the day stem is the year stem, 癸
+        "       " "文昌    " "        " "        " "        ",
+        "",
+        "起运： 命主于出生后10年0月16天0时开始起运",
+        "交运： 命主于公历2033年4月21日23时交运",
+        "",
+        "旺衰： " "胎      " "绝      " "墓      " "死      " "病      " "衰      " "帝旺    " "临官    ",
+        "纳音： " "沙中土  " "天上火  " "天上火  " "石榴木  " "石榴木  " "大海水  " "大海水  " "海中金  ",
+        "十神： " "偏财    " "正官    " "七杀    " "正印    " "偏印    " "劫财    " "比肩    " "伤官    ",
+        "大运： " "丁巳    " "戊午    " "己未    " "庚申    " "辛酉    " "壬戌    " "癸亥    " "甲子    ",
+        "岁数： " "10岁    " "20岁    " "30岁    " "40岁    " "50岁    " "60岁    " "70岁    " "80岁    ",
+        "交运： " "2033    " "2043    " "2053    " "2063    " "2073    " "2083    " "2093    " "2103    ",
+    }, "癸丑")};
+
+// Lunar 1990-05-17 in the ordinary fifth month (1990 also has a leap fifth month) is 1990-06-09, exactly 4320
+// minutes after 芒种 (06-06 07:46): pillars 庚午 壬午 乙巳 庚辰. A yang-year female runs backward and starts at
+// 1年0月0天0时, a year after the birth to the minute.
+const WholeChart kBackward4320Minutes{
+    "female, lunar ordinary month of a leap year, horizontal layout, stars",
+    {.name = "赵六", .male = false, .lunar = true, .year = "1990", .month = "05", .day = "17", .hour = "07",
+     .minute = "46", .layout = "横排", .stars = true},
+    worked::chartRows({
+        "姓名：赵六       性别：女",
+        "出生公历：1990-06-09 07:46:00    农历：农历庚午年(马)五月十七",
+        "",
+        "芒种：1990-06-06 07:46:00    小暑：1990-07-07 18:17:00",
+        "",
+        "胎元：癸酉    命宫：癸未",
+        "",
+        "旬空： " "戌亥    " "申酉    " "寅卯    " "申酉    ",
+        "十神： " "正官    " "正印    " "日主    " "正官    ",
+        "女命： " "庚午    " "壬午    " "乙巳    " "庚辰    ",
+        "遁藏： " "己偏财  " "己偏财  " "庚正官  " "乙比肩  ",
+        "       " "丁食神  " "丁食神  " "丙伤官  " "戊正财  ",
+        "       " "        " "        " "戊正财  " "癸偏印  ", // 午 hides two stems
+        "旺衰： " "长生    " "长生    " "沐浴    " "冠带    ",
+        "纳音： " "路旁土  " "杨柳木  " "覆灯火  " "白腊金  ",
+        "",
+        "年支： " "将星    " "将星    " "        " "寡宿    ",
+        "年干： " "沐浴    " "沐浴    " "        " "        ",
+        "月支： " "        " "        " "        " "        ",
+        "日支： " "桃花    " "桃花    " "        " "        ",
+        "日干： " "文昌    " "文昌    " "沐浴    " "羊刃    ",
+        "       " "红艳    " "红艳    " "金舆    " "        ",
+        "",
+        "起运： 命主于出生后1年0月0天0时开始起运",
+        "交运： 命主于公历1991年6月9日7时交运",
+        "",
+        "旺衰： " "沐浴    " "冠带    " "临官    " "帝旺    " "衰      " "病      " "死      " "墓      ",
+        "纳音： " "白腊金  " "白腊金  " "城头土  " "城头土  " "漳下水  " "漳下水  " "山头火  " "山头火  ",
+        "十神： " "七杀    " "正官    " "偏财    " "正财    " "食神    " "伤官    " "比肩    " "劫财    ",
+        "大运： " "辛巳    " "庚辰    " "己卯    " "戊寅    " "丁丑    " "丙子    " "乙亥    " "甲戌    ",
+        "岁数： " "1岁     " "11岁    " "21岁    " "31岁    " "41岁    " "51岁    " "61岁    " "71岁    ",
+        "交运： " "1991    " "2001    " "2011    " "2021    " "2031    " "2041    " "2051    " "2061    ",
+    }, "辛未")};
+
+// clang-format on
+
+const WholeChart* const kWholeCharts[] = {&kForward4333Minutes, &kBeforeXiaoHan, &kLeapMonthLateHour,
+                                          &kBackward4320Minutes};
+
+TEST(ChartComposer, WritesWholeChartsRowByRow)
+{
+    const ChartComposer composer{kFixedNow};
+    for (const WholeChart* c : kWholeCharts) {
+        SCOPED_TRACE(c->why);
+        std::string error;
+        const auto lines = composer.compose(c->request, error);
+        ASSERT_TRUE(lines) << error;
+        EXPECT_EQ(error, "");
+        for (std::size_t i = 0; i < std::min(lines->size(), c->rows.size()); ++i)
+            EXPECT_EQ((*lines)[i], c->rows[i]) << "row " << i + 1;
+        EXPECT_EQ(lines->size(), c->rows.size());
+    }
+}
+
+TEST(ChartComposer, JoinsEveryRowWithItsLineEnd)
+{
+    const ChartComposer composer{kFixedNow};
+    std::string error;
+    const auto lines = composer.compose(kBeforeXiaoHan.request, error);
+    ASSERT_TRUE(lines) << error;
+    std::string crlf, lf;
+    for (const auto& row : kBeforeXiaoHan.rows) {
+        crlf += row + "\r\n";
+        lf += row + "\n";
+    }
+    EXPECT_EQ(models::joinLines(*lines), crlf); // the two closing empty rows end the text with three CR LF
+    EXPECT_EQ(models::joinLines(*lines, "\n"), lf);
+    EXPECT_EQ(models::joinLines({}), "");
+}
+
+TEST(ChartComposer, ComputeGathersTheValuesBehindTheRows)
+{
+    const ChartComposer composer{kFixedNow};
+    const auto result = composer.compute(kBackward4320Minutes.request);
+    ASSERT_TRUE(result.data) << result.error;
+    const ChartData& d = *result.data;
+    EXPECT_EQ(d.sTime, "1990-06-09 07:46:00");
+    EXPECT_EQ(d.iSex, 0);
+    EXPECT_EQ(d.qiYun, "1年0月0天0时");
+    EXPECT_EQ(d.jiaoYun, "1991-06-09 07:46:00");
+    EXPECT_EQ(d.startAge, 1);
+    EXPECT_EQ(d.startYear, 1991);
+    EXPECT_EQ(d.dunCang[0], "己偏财,丁食神, "); // the filler of 午 stays a lone space
+    ASSERT_TRUE(d.stars);
+    EXPECT_EQ((*d.stars)[4][0], "文昌,红艳"); // 日干 on the year pillar, before any space is appended
+}
+
+// ---- FormatString and StrDateToStr
+
+struct Cell
+{
+    const char* text;
+    std::int16_t columns;
+    const char* cell;
+};
+
+const Cell kCells[] = {
+    {"甲子", 8, "甲子    "},                       // two CJK characters: four spaces
+    {"海中金", 8, "海中金  "},                     // three: two spaces
+    {"天德合人", 8, "天德合人"},                   // four fill the cell exactly
+    {"一二三四五六七八九", 8, "一二三四五六七八"}, // nine: cut to eight characters, 16 columns
+    {"1993", 8, "1993    "},                       // ASCII counts one column each
+    {"abcdefghij", 8, "abcdefgh"},                 // ASCII too long: cut to eight
+    {"3岁", 8, "3岁     "},                        // mixed: three columns, five spaces
+    {"将星 ", 8, "将星    "},                      // a trailing space is part of the width
+    {"abcdefg一", 8, "abcdefg一"},                 // nine columns: eight characters kept, none cut
+    {"ab一二三", 8, "ab一二三"},                   // exactly eight columns: unchanged
+    {"", 8, "        "},                           // empty: a blank cell
+    {"甲", 1, "甲"},                               // wider than the count: kept, not cut to columns
+    {"甲子", 0, ""},                               // no columns: nothing
+};
+
+TEST(FormatString, PadsNarrowTextsAndCutsWideOnesByCharacters)
+{
+    for (const auto& c : kCells) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(models::FormatString(c.text, c.columns), c.cell);
+    }
+}
+
+struct DateWords
+{
+    const char* sDate;
+    const char* words;
+    const char* rewritten; // the argument afterwards
+};
+
+const DateWords kDateWords[] = {
+    {"2005-03-07 14:30:00", "2005年3月7日14时", "2005-03-07 14:30:00"},  // no leading zeros; minutes dropped
+    {"2032-12-05 02:15:00", "2032年12月5日2时", "2032-12-05 02:15:00"},  // two-digit month, one-digit hour
+    {"1999-10-31 00:59:59", "1999年10月31日0时", "1999-10-31 00:59:59"}, // hour 0 is written 0
+    {"2024-2-9 23:05", "2024年2月9日23时", "2024-2-9 23:05"},            // unpadded text is read as given
+    {"2023-02-30 10:00:00", "2024年2月10日8时", "2024-02-10 08:00:00"},  // impossible date: now, written back
+    {"", "2024年2月10日8时", "2024-02-10 08:00:00"},                     // empty: now
+};
+
+TEST(StrDateToStr, WritesTheDateInWordsAndReplacesAnUnreadableOne)
+{
+    for (const auto& c : kDateWords) {
+        SCOPED_TRACE(c.sDate);
+        std::string sDate = c.sDate;
+        EXPECT_EQ(models::StrDateToStr(sDate, kFixedNow), c.words);
+        EXPECT_EQ(sDate, c.rewritten);
+    }
+}
+
+// ---- Requests that give no chart
+
+ChartRequest gregorian(const char* name, const char* y, const char* m, const char* d)
+{
+    return {.name = name, .year = y, .month = m, .day = d, .hour = "08", .minute = "30"};
+}
+
+ChartRequest lunar(const char* y, const char* m, const char* d)
+{
+    return {.name = "张三", .lunar = true, .year = y, .month = m, .day = d, .hour = "08", .minute = "30"};
+}
+
+struct Refused
+{
+    const char* why;
+    ChartRequest request;
+    const char* message; // the whole message, or nullptr when only its presence is pinned
+};
+
+const Refused kRefused[] = {
+    {"empty name", gregorian("", "1990", "05", "12"), "请输入姓名"},
+    {"spaces only", gregorian("   ", "1990", "05", "12"), "请输入姓名"},
+    {"an ideographic space", gregorian("\u3000", "1990", "05", "12"), "请输入姓名"},
+    {"blanks of both kinds and a tab", gregorian(" \u3000\t ", "1990", "05", "12"), "请输入姓名"},
+    {"leap flag on 2023's third month; its leap month follows the second", lunar("2023", "03闰", "01"), nullptr},
+    {"2024 has no leap month", lunar("2024", "01闰", "01"), nullptr},
+    {"day 30 of 2023's first month, which has 29 days", lunar("2023", "01", "30"), nullptr},
+    {"day 30 of 2023's leap second month, which has 29 days", lunar("2023", "02闰", "30"), nullptr},
+    {"lunar 2100 lies outside the table's lunar years", lunar("2100", "01", "01"), nullptr},
+    {"February 30th", gregorian("张三", "2023", "02", "30"), nullptr},
+    {"before the first convertible day", gregorian("张三", "1900", "01", "30"), nullptr},
+};
+
+TEST(ChartComposer, RefusesWithAMessageAndNoChart)
+{
+    const ChartComposer composer{kFixedNow};
+    for (const auto& c : kRefused) {
+        SCOPED_TRACE(c.why);
+        std::string error;
+        EXPECT_FALSE(composer.compose(c.request, error));
+        EXPECT_NE(error, "");
+        if (c.message) {
+            EXPECT_EQ(error, c.message);
+        }
+        const auto result = composer.compute(c.request);
+        EXPECT_FALSE(result.data);
+        EXPECT_EQ(result.error, error);
+    }
+    EXPECT_EQ(models::checkRequest(gregorian("\u3000", "1990", "05", "12")), "请输入姓名");
+    EXPECT_EQ(models::checkRequest(gregorian("张三", "1990", "05", "12")), std::nullopt);
+}
+
+TEST(ChartComposer, WritesTheNameWithoutSurroundingBlanks)
+{
+    const ChartComposer composer{kFixedNow};
+    std::string error;
+    const auto lines = composer.compose(gregorian("\u3000 王 五\t ", "1990", "05", "12"), error);
+    ASSERT_TRUE(lines) << error;
+    EXPECT_EQ(lines->at(0), "姓名：王 五       性别：男"); // inner blanks stay
+    EXPECT_EQ(lines->at(1).substr(0, 34), "出生公历：1990-05-12 08:30:00");
+}
+
+TEST(ChartComposer, LeapMarkCountsOnlyForLunarInput)
+{
+    const ChartComposer composer{kFixedNow};
+    std::string error;
+    // The same lunar month without the mark is the ordinary second month, a month before the leap one.
+    const auto ordinary = composer.compose(lunar("2023", "02", "15"), error);
+    ASSERT_TRUE(ordinary) << error;
+    EXPECT_EQ(ordinary->at(1), "出生公历：2023-03-06 08:30:00    农历：农历癸卯年(兔)二月十五");
+    // A Gregorian month text never carries the mark, so one that does is no date.
+    EXPECT_FALSE(composer.compose(gregorian("张三", "2023", "02闰", "15"), error));
+    EXPECT_NE(error, "");
+}
+
+// ---- Rows placed from hand-made values, for layouts no real chart produces
+
+ChartData sampleData(std::optional<std::array<std::array<std::string, 4>, 5>> stars)
+{
+    ChartData d;
+    d.name = "某";
+    d.sexWord = "男";
+    d.sTime = "1990-01-01 00:00:00";
+    d.jiaoYun = "1993-11-18 12:00:00";
+    d.stars = std::move(stars);
+    d.startAge = 3;
+    d.startYear = 1993;
+    return d;
+}
+
+ChartRequest horizontal()
+{
+    ChartRequest request;
+    request.layout = "横排";
+    return request;
+}
+
+std::size_t indexOf(const std::vector<std::string>& lines, std::string_view start)
+{
+    const auto it = std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return l.starts_with(start); });
+    return static_cast<std::size_t>(it - lines.begin());
+}
+
+TEST(ChartComposer, StarRowsFollowTheFieldsEachCategoryHas)
+{
+    const ChartComposer composer{kFixedNow};
+    const std::string blank(8, ' ');
+    const auto lines = composer.lines(sampleData(std::array<std::array<std::string, 4>, 5>{{
+                                          {"将星,,华盖", "", "", "甲,乙,丙,丁"}, // a gap, then a cut after three
+                                          {"", "", "", ""},                      // none at all: one blank row
+                                          {"天德,月德", "", "", ""},             // two: two rows
+                                          {"a,b,c", "", "", ""},                 // three: the third is dropped
+                                          {"", "桃花", "", ""},                  // one: no second row
+                                      }}),
+                                      horizontal());
+    const std::size_t first = indexOf(lines, "年支： ");
+    ASSERT_LT(first + 10, lines.size());
+    EXPECT_EQ(lines[first - 1], "");
+    EXPECT_EQ(lines[first - 2].substr(0, 10), "纳音： ");
+    const std::vector<std::string> expected = {
+        "年支： 将星    " + blank + blank + "甲      ",
+        "       " + blank + blank + blank + "乙      ", // field 1 of the first pillar is empty, of the last 乙
+        "       华盖    " + blank + blank + "丙      ",
+        "年干： " + blank + blank + blank + blank,
+        "月支： 天德    " + blank + blank + blank,
+        "       月德    " + blank + blank + blank,
+        "日支： a       " + blank + blank + blank,
+        "       b       " + blank + blank + blank,
+        "日干： " + blank + "桃花    " + blank + blank,
+        "",
+        "起运： 命主于出生后开始起运",
+    };
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[first + i], expected[i]) << "row " << i;
+}
+
+TEST(ChartComposer, YearBranchThirdRowStandsWithoutTheSecond)
+{
+    const ChartComposer composer{kFixedNow};
+    const std::string blank(8, ' ');
+    const auto lines = composer.lines(sampleData(std::array<std::array<std::string, 4>, 5>{{
+                                          {"", "将星,,华盖", "", ""},
+                                      }}),
+                                      ChartRequest{});
+    const std::size_t first = indexOf(lines, "年支： ");
+    ASSERT_LT(first + 2, lines.size());
+    EXPECT_EQ(lines[first], "年支： " + blank + "将星    " + blank + blank);
+    EXPECT_EQ(lines[first + 1], "       " + blank + "华盖    " + blank + blank);
+    EXPECT_EQ(lines[first + 2].substr(0, 10), "年干： ");
+}
+
+TEST(ChartComposer, WithoutStarsNaYinIsFollowedByOneEmptyRowAndTheStart)
+{
+    const ChartComposer composer{kFixedNow};
+    const auto lines = composer.lines(sampleData(std::nullopt), ChartRequest{});
+    const std::size_t naYin = indexOf(lines, "纳音： ");
+    ASSERT_LT(naYin + 2, lines.size());
+    EXPECT_EQ(lines[naYin + 1], "");
+    EXPECT_EQ(lines[naYin + 2], "起运： 命主于出生后开始起运");
+    EXPECT_EQ(lines[naYin + 3], "交运： 命主于公历1993年11月18日12时交运");
+    EXPECT_EQ(indexOf(lines, "年支： "), lines.size());
+}
+
+TEST(ChartComposer, AgeAndYearRowsStepByTenFromTheStart)
+{
+    const ChartComposer composer{kFixedNow};
+    const auto lines = composer.lines(sampleData(std::nullopt), ChartRequest{});
+    const std::size_t ages = indexOf(lines, "岁数： ");
+    ASSERT_LT(ages + 12, lines.size());
+    EXPECT_EQ(lines[ages - 1].substr(0, 10), "大运： ");
+    EXPECT_EQ(lines[ages], "岁数： 3岁     13岁    23岁    33岁    43岁    53岁    63岁    73岁    ");
+    EXPECT_EQ(lines[ages + 1], "交运： 1993    2003    2013    2023    2033    2043    2053    2063    ");
+    // The first row of yearly pillars is labelled like the age row; the other nine carry no label.
+    EXPECT_EQ(lines[ages + 2], "岁数： " + std::string(64, ' '));
+    for (std::size_t r = 3; r <= 11; ++r)
+        EXPECT_EQ(lines[ages + r], std::string(71, ' ')) << "yearly row " << r - 2;
+    EXPECT_EQ(lines[ages + 12], "");
+    EXPECT_EQ(lines.back(), "");
+}
+
+// The chart gathers its values once per birth; they must be exactly what the class's chart methods give for the
+// same birth text, over births of every hour and month from 1900 to 2099, both sexes, stars on.
+TEST(ChartComposer, AgreesWithTheClassMethodsOverManyBirths)
+{
+    const ChartComposer composer{kFixedNow};
+    const LandPP lp{kFixedNow};
+    std::uint32_t seed = 20241208;
+    for (int n = 0; n < 600; ++n) {
+        seed = seed * 1664525u + 1013904223u; // a fixed linear congruential sequence
+        const auto day = local_days{year{1900} / 2 / 1} + days{seed % 73000};
+        const auto t = engine::LocalTime{day} + hours{(seed >> 8) % 24} + minutes{(seed >> 16) % 60};
+        const year_month_day ymd{day};
+        const engine::CivilTime c = engine::toCivil(t);
+        ChartRequest request;
+        request.name = "甲";
+        request.male = n % 2 == 0;
+        request.year = std::to_string(static_cast<int>(ymd.year()));
+        request.month = (static_cast<unsigned>(ymd.month()) < 10 ? "0" : "") +
+                        std::to_string(static_cast<unsigned>(ymd.month()));
+        request.day = (static_cast<unsigned>(ymd.day()) < 10 ? "0" : "") + std::to_string(static_cast<unsigned>(ymd.day()));
+        request.hour = (c.hour < 10 ? "0" : "") + std::to_string(c.hour);
+        request.minute = (c.minute < 10 ? "0" : "") + std::to_string(c.minute);
+        request.stars = true;
+        const auto result = composer.compute(request);
+        ASSERT_TRUE(result.data) << result.error;
+        const ChartData& d = *result.data;
+        std::string s = d.sTime;
+        SCOPED_TRACE(s);
+        const std::int16_t sex = d.iSex;
+        EXPECT_EQ(d.lunarDate, lp.YangLi2NongLi(s));
+        EXPECT_EQ(d.jiePreName + d.jiePreTime + d.jieNextName + d.jieNextTime,
+                  lp.JiePreName(s) + lp.JiePreTime(s) + lp.JieNextName(s) + lp.JieNextTime(s));
+        EXPECT_EQ(d.taiYuan, lp.TaiYuan(s));
+        EXPECT_EQ(d.mingGong, lp.MingGong(s));
+        EXPECT_EQ(d.xunKong, lp.XunKongZhu(s));
+        EXPECT_EQ(d.shiShen, lp.ShiShenZhu(s));
+        EXPECT_EQ(d.wangShuai, lp.WangShuaiZhu(s));
+        EXPECT_EQ(d.naYin, lp.NaYinZhu(s));
+        EXPECT_EQ(d.dunCang, lp.DunCangZhu(s));
+        const std::array<std::string, 4> stems = {lp.YearTianGan(s), lp.MonthTianGan(s), lp.DayTianGan(s),
+                                                  lp.HourTianGan(s)};
+        const std::array<std::string, 4> branches = {lp.YearDiZhi(s), lp.MonthDiZhi(s), lp.DayDiZhi(s),
+                                                     lp.HourDiZhi(s)};
+        EXPECT_EQ(d.stems, stems);
+        EXPECT_EQ(d.branches, branches);
+        ASSERT_TRUE(d.stars);
+        const std::array<std::array<std::string, 4>, 5> stars = {lp.ShenShaNianZhi(s), lp.ShenShaNianGan(s),
+                                                                 lp.ShenShaYueZhi(s), lp.ShenShaRiZhi(s),
+                                                                 lp.ShenShaRiGan(s)};
+        EXPECT_EQ(*d.stars, stars);
+        EXPECT_EQ(d.qiYun, lp.QiYun(s, sex));
+        EXPECT_EQ(d.jiaoYun, lp.JiaoYun(s, sex));
+        EXPECT_EQ(d.wangShuaiYun, lp.WangShuaiYun(s, sex));
+        EXPECT_EQ(d.naYinYun, lp.NaYinYun(s, sex));
+        EXPECT_EQ(d.shiShenYun, lp.ShiShenYun(s, sex));
+        EXPECT_EQ(d.daYun, lp.DaYun(s, sex));
+        EXPECT_EQ(d.liuNian, lp.LiuNian(s, sex));
+        EXPECT_EQ(s, d.sTime); // no method rewrote a full date-time text
+    }
+}
+
+} // namespace
