@@ -135,7 +135,7 @@ std::string listsJson(const std::array<std::string, 4>& lists)
     return jsonArray(lists, [](const std::string& list) { return jsonStrings(entries(list)); });
 }
 
-std::string starsJson(const std::optional<std::array<std::array<std::string, 4>, 5>>& stars)
+std::string starsJson(const std::optional<engine::StarRows>& stars)
 {
     if (!stars)
         return "null";
@@ -148,13 +148,13 @@ std::string starsJson(const std::optional<std::array<std::array<std::string, 4>,
 
 std::string luckJson(const models::ChartData& d)
 {
-    return jsonArray(std::views::iota(std::size_t{0}, d.daYun.size()), [&d](std::size_t i) {
+    return jsonArray(std::views::iota(std::size_t{0}, d.luck.pillars.size()), [&d](std::size_t i) {
         const int decades = static_cast<int>(10 * i);
         return JsonObject()
-            .text("pillar", d.daYun[i])
-            .text("tenGod", d.shiShenYun[i])
-            .text("growth", d.wangShuaiYun[i])
-            .text("naYin", d.naYinYun[i])
+            .text("pillar", engine::ganZhi(d.luck.pillars[i]))
+            .text("tenGod", d.luck.tenGods[i])
+            .text("growth", d.luck.growth[i])
+            .text("naYin", d.luck.naYin[i])
             .number("age", d.startAge + decades)
             .number("year", d.startYear + decades)
             .str();
@@ -169,7 +169,7 @@ std::string chartJson(const models::ChartData& d)
     JsonObject pillars;
     constexpr std::string_view kPillars[] = {"year", "month", "day", "hour"};
     for (std::size_t i = 0; i < std::size(kPillars); ++i)
-        pillars.text(kPillars[i], d.stems[i] + d.branches[i]);
+        pillars.text(kPillars[i], d.pillars.chars.ganZhi(i));
     return JsonObject()
         .text("name", d.name)
         .text("sex", d.sexWord)
@@ -182,17 +182,19 @@ std::string chartJson(const models::ChartData& d)
         .json("pillars", pillars.str())
         .text("conception", d.taiYuan)
         .text("lifePalace", d.mingGong)
-        .json("void", jsonStrings(d.xunKong))
-        .json("tenGods", jsonStrings(d.shiShen))
-        .json("hiddenStems", listsJson(d.dunCang))
-        .json("growth", jsonStrings(d.wangShuai))
-        .json("naYin", jsonStrings(d.naYin))
+        .json("void", jsonStrings(d.pillars.voids))
+        .json("tenGods", jsonStrings(d.pillars.tenGods))
+        .json("hiddenStems", listsJson(d.pillars.hiddenStems))
+        .json("growth", jsonStrings(d.pillars.growth))
+        .json("naYin", jsonStrings(d.pillars.naYin))
         .json("stars", starsJson(d.stars))
         .text("startAge", d.qiYun)
         .text("handOver", d.jiaoYun)
         .number("startYear", d.startYear)
         .json("luck", luckJson(d))
-        .json("yearly", jsonStrings(d.liuNian))
+        .json("yearly", jsonArray(std::views::iota(0, engine::LuckReadings::kYearlyPillars), [&d](int i) {
+                  return jsonString(engine::ganZhi(d.luck.firstYearly + i));
+              }))
         .str();
 }
 

@@ -9,6 +9,20 @@
 #include "engine/support/DateTime.h"
 
 // The calculation class of the charting program. It holds nothing but the clock that stands in for "now".
+//
+// Its method names are pinyin, as published. A glossary of the parts:
+//   TianGan 天干 heavenly stem, DiZhi 地支 earthly branch, GanZhi 干支 a stem-branch pair (also a pillar), Zhu 柱
+//   pillar (…Zhu: one per pillar: year, month, day, hour), Yun 运 luck (…Yun: one per luck pillar), DaYun 大运 luck
+//   pillar, XiaoYun 小运 small luck, LiuNian 流年 yearly pillar, QiYun 起运 start of luck, JiaoYun 交运 hand-over;
+//   YangLi 阳历 Gregorian, NongLi 农历 lunar, STerm/SolarTerm 节气 solar term, Jie 节 month-opening term, Qi 气
+//   any term, Pre/Next before/after, PTaiYang 平太阳 mean solar time, ZTaiYang 真太阳 true solar time;
+//   ShiShen 十神 ten gods, DunCang 遁藏 hidden stems, WangShuai 旺衰 growth stage, NaYin 纳音, TaiYuan 胎元
+//   conception pillar, MingGong 命宫 life palace, XunKong 旬空 void branches, ShenSha 神煞 symbolic stars (TG stem,
+//   NZ year branch, YZ month branch, RZ day branch; Nian 年 year, Yue 月 month, Ri 日 day, Gan 干 stem, Zhi 支
+//   branch), TaoHua 桃花 peach blossom, ShenQiang 身强 strong day master, ShenDeFen 身得分 support score, JiuGong
+//   九宫 nine palaces, Hun 婚 marriage, LvCai the marriage verdict, ChengGu 称骨 bone weight, PeiOuXiangMao 配偶相貌
+//   spouse's looks, ShenFenZheng 身份证 identity number, PaiXu 排序 position in a cycle, BaZi2Date 八字 to date.
+//
 // Date-time texts passed as std::string& may be rewritten: an unreadable one becomes the present moment (or
 // today's date), and the year and month pillar methods leave it as "YYYY-MM-DD HH:mm:ss". Values outside the
 // tables (a date before 1900-01-31 or after 2101-01-28 for the lunar calendar, a year index outside 0-200)
@@ -79,36 +93,25 @@ public:
 
     // analysis/TenGods.cpp
     std::string ShiShen(const std::string& dTG, const std::string& otg) const; // ten god of a stem or branch
-    std::array<std::string, 4> ShiShenZhu(std::string& sTime) const;           // stems; "日主" for the day
-    std::array<std::string, 8> ShiShenZhu2(std::string& sTime) const;          // as ShiShenZhu, then the branches
-    std::array<std::string, 8> ShiShenYun(std::string& sTime, std::int16_t iSex) const;
     std::string DunCang(const std::string& dTG, const std::string& odz) const; // "癸正印, , "
-    std::array<std::string, 4> DunCangZhu(std::string& sTime) const;
 
     // analysis/GrowthNaYin.cpp
     std::string WangShuai(const std::string& dTG, const std::string& odz) const;
-    std::array<std::string, 4> WangShuaiZhu(std::string& sTime) const;
-    std::array<std::string, 8> WangShuaiYun(std::string& sTime, std::int16_t iSex) const;
     std::string NaYin(const std::string& sGZ) const;
-    std::array<std::string, 4> NaYinZhu(std::string& sTime) const;
-    std::array<std::string, 8> NaYinYun(std::string& sTime, std::int16_t iSex) const;
 
     // analysis/PalaceVoid.cpp
     std::string TaiYuan(std::string& sTime) const;  // conception pillar
     std::string MingGong(std::string& sTime) const; // life palace
     std::string XunKong(const std::string& sGZ) const;
-    std::array<std::string, 4> XunKongZhu(std::string& sTime) const;
 
     // analysis/Luck.cpp
     std::string QiYun(std::string& sTime, std::int16_t iSex) const;   // start age, e.g. "3年4月10天6时"
     std::string JiaoYun(std::string& sTime, std::int16_t iSex) const; // hand-over, "YYYY-MM-DD HH:mm:ss"
-    std::array<std::string, 8> DaYun(std::string& sTime, std::int16_t iSex) const;
     // Pillar number of the luck pillar in force at sTime2, or 0. Rewrites sTime2 like sTime; a query before the
     // birth becomes the birth.
     std::int16_t DaYunGZ(std::string& sTime, std::string& sTime2, std::int16_t iSex) const;
     std::string DaYunGan(std::string& sTime, std::string& sTime2, std::int16_t iSex) const; // empty for 0
     std::string DaYunZhi(std::string& sTime, std::string& sTime2, std::int16_t iSex) const; // empty for 0
-    std::array<std::string, 80> LiuNian(std::string& sTime, std::int16_t iSex) const;       // from the hand-over year
     std::array<std::string, 100> XiaoYun(std::string& sTime, std::int16_t iSex) const;
 
     // analysis/Stars.cpp
@@ -117,6 +120,21 @@ public:
     std::string ShenShaNZ(const std::string& ydz, const std::string& odz) const;
     std::string ShenShaYZ(const std::string& mdz, const std::string& ogz) const; // ogz holds the star's value
     std::string ShenShaRZ(const std::string& ddz, const std::string& odz) const;
+
+    // analysis/ChartReadings.cpp: the per-pillar (...Zhu) and per-luck-pillar (...Yun) readings of a birth, from
+    // the one assembly the chart uses
+    std::array<std::string, 4> ShiShenZhu(std::string& sTime) const;  // stems; "日主" for the day
+    std::array<std::string, 8> ShiShenZhu2(std::string& sTime) const; // as ShiShenZhu, then the branches
+    std::array<std::string, 8> ShiShenYun(std::string& sTime, std::int16_t iSex) const;
+    std::array<std::string, 4> DunCangZhu(std::string& sTime) const;
+    std::array<std::string, 4> WangShuaiZhu(std::string& sTime) const;
+    std::array<std::string, 8> WangShuaiYun(std::string& sTime, std::int16_t iSex) const;
+    std::array<std::string, 4> NaYinZhu(std::string& sTime) const;
+    std::array<std::string, 8> NaYinYun(std::string& sTime, std::int16_t iSex) const;
+    std::array<std::string, 4> XunKongZhu(std::string& sTime) const;
+    std::array<std::string, 8> DaYun(std::string& sTime, std::int16_t iSex) const;
+    std::array<std::string, 80> LiuNian(std::string& sTime, std::int16_t iSex) const; // from the hand-over year
+    // Star lists on each pillar's branch, keyed by the year stem, year branch, month branch, day stem, day branch.
     std::array<std::string, 4> ShenShaNianGan(std::string& sTime) const;
     std::array<std::string, 4> ShenShaNianZhi(std::string& sTime) const;
     std::array<std::string, 4> ShenShaYueZhi(std::string& sTime) const;

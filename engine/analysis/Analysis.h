@@ -163,4 +163,39 @@ int boneWeight(const NongLiDate& date, int hour);
 std::string_view boneWeightVerse(int qian);                // the total held to 21-72
 std::string_view personalityText(std::string_view digits); // empty for empty digits
 
+// ---- The readings of a whole chart (analysis/ChartReadings.cpp)
+// Worked out once per birth: the chart text, its JSON and the per-pillar and per-luck-pillar methods of LandPP all
+// read them here.
+
+struct PillarReadings
+{
+    PillarChars chars;
+    std::array<std::string_view, 4> tenGods;       // of each stem to the day stem; "日主" for the day stem itself
+    std::array<std::string_view, 4> branchTenGods; // of each branch to the day stem
+    std::array<std::string, 4> hiddenStems;        // as hiddenStems gives them, for the day stem
+    std::array<std::string_view, 4> growth;        // of each branch for the day stem
+    std::array<std::string_view, 4> naYin;
+    std::array<std::string_view, 4> voids; // of each pillar's decade
+};
+PillarReadings pillarReadings(const PillarChars& p);
+
+// Star lists on the branch of each pillar, the key's own pillar included, keyed by the year branch, the year stem,
+// the month branch, the day branch and the day stem, in that order.
+using StarRows = std::array<std::array<std::string, 4>, 5>;
+StarRows starRows(const PillarChars& p);
+
+struct LuckReadings
+{
+    bool forward = true;
+    StartAge age;
+    LocalTime handOver;          // 交运
+    std::array<int, 8> pillars{}; // sexagenary counts of the luck pillars
+    std::array<std::string_view, 8> tenGods, growth, naYin; // of each luck pillar, for the day stem
+    int firstYearly = 0;         // year count of the first yearly pillar: the hand-over's, turning at 立春
+
+    static constexpr int kYearlyPillars = 80; // eight decades of yearly pillars from the hand-over
+};
+// sex: 1 male, 0 female; any other value runs backward.
+LuckReadings luckReadings(LocalTime birth, int sex);
+
 } // namespace engine

@@ -2,6 +2,7 @@
 
 #include "engine/analysis/Analysis.h"
 #include "engine/analysis/EncodedTable.h"
+#include "engine/analysis/SymbolMemo.h"
 
 #include <algorithm>
 
@@ -46,8 +47,9 @@ static_assert(std::ranges::all_of(kNaYinRows, [](std::string_view row) { return 
 } // namespace
 
 namespace engine {
+namespace {
 
-std::string_view growthStage(std::string_view dayStem, std::string_view branch)
+std::string_view searchGrowthStage(std::string_view dayStem, std::string_view branch)
 {
     for (const std::string_view row : kWangShuaiRows) {
         const auto holds = [&](std::string_view, std::string_view branches) {
@@ -59,10 +61,22 @@ std::string_view growthStage(std::string_view dayStem, std::string_view branch)
     return {};
 }
 
-std::string_view naYin(std::string_view ganZhi)
+std::string_view searchNaYin(std::string_view ganZhi)
 {
     const std::string_view row = tables::findRowContaining(kNaYinRows, ganZhi);
     return utf8::right(row, 3);
+}
+
+} // namespace
+
+std::string_view growthStage(std::string_view dayStem, std::string_view branch)
+{
+    return memo::memoized<std::string_view, searchGrowthStage>(dayStem, branch);
+}
+
+std::string_view naYin(std::string_view ganZhi)
+{
+    return memo::memoizedGanZhi<std::string_view, searchNaYin>(ganZhi);
 }
 
 } // namespace engine
@@ -72,45 +86,11 @@ std::string LandPP::WangShuai(const std::string& dTG, const std::string& odz) co
     return std::string(growthStage(dTG, odz));
 }
 
-std::array<std::string, 4> LandPP::WangShuaiZhu(std::string& sTime) const
-{
-    const auto [stems, branches] = pillarChars(acceptFullTime(sTime, m_now));
-    std::array<std::string, 4> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = growthStage(stems[2], branches[i]);
-    return result;
-}
 
-std::array<std::string, 8> LandPP::WangShuaiYun(std::string& sTime, std::int16_t iSex) const
-{
-    const LocalTime birth = acceptFullTime(sTime, m_now);
-    const std::string_view dayStem = pillarChars(birth).stems[2];
-    const auto pillars = luckPillars(birth, iSex);
-    std::array<std::string, 8> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = growthStage(dayStem, branchName(pillars[i]));
-    return result;
-}
 
 std::string LandPP::NaYin(const std::string& sGZ) const
 {
     return std::string(naYin(sGZ));
 }
 
-std::array<std::string, 4> LandPP::NaYinZhu(std::string& sTime) const
-{
-    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
-    std::array<std::string, 4> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = naYin(p.ganZhi(i)); // stem first, branch second
-    return result;
-}
 
-std::array<std::string, 8> LandPP::NaYinYun(std::string& sTime, std::int16_t iSex) const
-{
-    const auto pillars = luckPillars(acceptFullTime(sTime, m_now), iSex);
-    std::array<std::string, 8> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = naYin(ganZhi(pillars[i]));
-    return result;
-}

@@ -153,14 +153,6 @@ std::string LandPP::JiaoYun(std::string& sTime, std::int16_t iSex) const
     return writeTime(handOver(acceptFullTime(sTime, m_now), iSex));
 }
 
-std::array<std::string, 8> LandPP::DaYun(std::string& sTime, std::int16_t iSex) const
-{
-    const auto pillars = luckPillars(acceptFullTime(sTime, m_now), iSex);
-    std::array<std::string, 8> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = ganZhi(pillars[i]);
-    return result;
-}
 
 std::int16_t LandPP::DaYunGZ(std::string& sTime, std::string& sTime2, std::int16_t iSex) const
 {
@@ -183,14 +175,6 @@ std::string LandPP::DaYunZhi(std::string& sTime, std::string& sTime2, std::int16
     return pillar == 0 ? std::string{} : DiZhi(pillar);
 }
 
-std::array<std::string, 80> LandPP::LiuNian(std::string& sTime, std::int16_t iSex) const
-{
-    const int first = yearlyPillarStart(acceptFullTime(sTime, m_now), iSex);
-    std::array<std::string, 80> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = ganZhi(first + static_cast<int>(i));
-    return result;
-}
 
 std::array<std::string, 100> LandPP::XiaoYun(std::string& sTime, std::int16_t iSex) const
 {

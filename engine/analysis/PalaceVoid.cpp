@@ -2,6 +2,7 @@
 
 #include "engine/analysis/Analysis.h"
 #include "engine/analysis/EncodedTable.h"
+#include "engine/analysis/SymbolMemo.h"
 
 #include <algorithm>
 
@@ -24,6 +25,12 @@ std::string stemThenBranch(int stem, int branch)
     std::string text(stemName(stem));
     text += branchName(branch);
     return text;
+}
+
+std::string_view searchVoidBranches(std::string_view ganZhi)
+{
+    const std::string_view row = tables::findRowContaining(kXunRows, ganZhi);
+    return row.empty() ? row : row.substr(row.rfind(',') + 1); // the eleventh item
 }
 
 } // namespace
@@ -52,8 +59,7 @@ std::string lifePalace(LocalTime t)
 
 std::string_view voidBranches(std::string_view ganZhi)
 {
-    const std::string_view row = tables::findRowContaining(kXunRows, ganZhi);
-    return row.empty() ? row : row.substr(row.rfind(',') + 1); // the eleventh item
+    return memo::memoizedGanZhi<std::string_view, searchVoidBranches>(ganZhi);
 }
 
 } // namespace engine
@@ -73,11 +79,3 @@ std::string LandPP::XunKong(const std::string& sGZ) const
     return std::string(voidBranches(sGZ));
 }
 
-std::array<std::string, 4> LandPP::XunKongZhu(std::string& sTime) const
-{
-    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
-    std::array<std::string, 4> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = voidBranches(p.ganZhi(i));
-    return result;
-}

@@ -2,6 +2,7 @@
 
 #include "engine/analysis/Analysis.h"
 #include "engine/analysis/EncodedTable.h"
+#include "engine/analysis/SymbolMemo.h"
 
 #include <algorithm>
 #include <span>
@@ -98,18 +99,19 @@ auto holds(std::string_view branch)
 } // namespace
 
 namespace engine {
+namespace {
 
-std::string stemStars(std::string_view stem, std::string_view branch)
+std::string searchStemStars(std::string_view stem, std::string_view branch)
 {
     return starList(kStemStarRows, 2, stem, holds(branch));
 }
 
-std::string yearBranchStars(std::string_view yearBranch, std::string_view branch)
+std::string searchYearBranchStars(std::string_view yearBranch, std::string_view branch)
 {
     return starList(kYearBranchStarRows, 2, yearBranch, holds(branch));
 }
 
-std::string monthBranchStars(std::string_view monthBranch, std::string_view text)
+std::string searchMonthBranchStars(std::string_view monthBranch, std::string_view text)
 {
     // Reversed containment: the searched text holds the value, which may be a stem or a branch.
     return starList(kMonthBranchStarRows, 3, monthBranch, [=](std::string_view value) {
@@ -117,26 +119,34 @@ std::string monthBranchStars(std::string_view monthBranch, std::string_view text
     });
 }
 
-std::string dayBranchStars(std::string_view dayBranch, std::string_view branch)
+std::string searchDayBranchStars(std::string_view dayBranch, std::string_view branch)
 {
     return starList(kDayBranchStarRows, 2, dayBranch, holds(branch));
 }
 
-} // namespace engine
+} // namespace
 
-namespace {
-
-// Stars of one key on the branch of every pillar, the key's own pillar included.
-template <class Search>
-std::array<std::string, 4> onEachBranch(const PillarChars& p, std::string_view key, Search search)
+std::string stemStars(std::string_view stem, std::string_view branch)
 {
-    std::array<std::string, 4> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = search(key, p.branches[i]);
-    return result;
+    return memo::memoized<std::string, searchStemStars>(stem, branch);
 }
 
-} // namespace
+std::string yearBranchStars(std::string_view yearBranch, std::string_view branch)
+{
+    return memo::memoized<std::string, searchYearBranchStars>(yearBranch, branch);
+}
+
+std::string monthBranchStars(std::string_view monthBranch, std::string_view text)
+{
+    return memo::memoized<std::string, searchMonthBranchStars>(monthBranch, text);
+}
+
+std::string dayBranchStars(std::string_view dayBranch, std::string_view branch)
+{
+    return memo::memoized<std::string, searchDayBranchStars>(dayBranch, branch);
+}
+
+} // namespace engine
 
 std::string LandPP::ShenShaTG(const std::string& otg, const std::string& odz) const
 {
@@ -158,32 +168,7 @@ std::string LandPP::ShenShaRZ(const std::string& ddz, const std::string& odz) co
     return dayBranchStars(ddz, odz);
 }
 
-std::array<std::string, 4> LandPP::ShenShaNianGan(std::string& sTime) const
-{
-    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
-    return onEachBranch(p, p.stems[0], stemStars);
-}
 
-std::array<std::string, 4> LandPP::ShenShaNianZhi(std::string& sTime) const
-{
-    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
-    return onEachBranch(p, p.branches[0], yearBranchStars);
-}
 
-std::array<std::string, 4> LandPP::ShenShaYueZhi(std::string& sTime) const
-{
-    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
-    return onEachBranch(p, p.branches[1], monthBranchStars); // a branch alone: only branch values can match
-}
 
-std::array<std::string, 4> LandPP::ShenShaRiGan(std::string& sTime) const
-{
-    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
-    return onEachBranch(p, p.stems[2], stemStars);
-}
 
-std::array<std::string, 4> LandPP::ShenShaRiZhi(std::string& sTime) const
-{
-    const PillarChars p = pillarChars(acceptFullTime(sTime, m_now));
-    return onEachBranch(p, p.branches[2], dayBranchStars);
-}

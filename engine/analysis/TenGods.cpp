@@ -2,6 +2,7 @@
 
 #include "engine/analysis/Analysis.h"
 #include "engine/analysis/EncodedTable.h"
+#include "engine/analysis/SymbolMemo.h"
 
 #include <algorithm>
 
@@ -40,15 +41,16 @@ static_assert(std::ranges::all_of(kDunCangRows, [](std::string_view row) { retur
 } // namespace
 
 namespace engine {
+namespace {
 
-std::string_view tenGod(std::string_view dayStem, std::string_view other)
+std::string_view searchTenGod(std::string_view dayStem, std::string_view other)
 {
     const std::string_view entries = utf8::mid(tables::findRow(kShiShenRows, dayStem), 2); // skip "<stem>*"
     const auto entry = tables::findEntry(entries, [other](std::string_view e) { return tables::contains(e, other); });
     return entry ? utf8::right(*entry, 2) : std::string_view{};
 }
 
-std::string hiddenStems(std::string_view dayStem, std::string_view branch)
+std::string searchHiddenStems(std::string_view dayStem, std::string_view branch)
 {
     const std::string_view row = tables::findRow(kDunCangRows, branch);
     const std::string_view positions = utf8::right(row, 3);
@@ -65,6 +67,18 @@ std::string hiddenStems(std::string_view dayStem, std::string_view branch)
     return result;
 }
 
+} // namespace
+
+std::string_view tenGod(std::string_view dayStem, std::string_view other)
+{
+    return memo::memoized<std::string_view, searchTenGod>(dayStem, other);
+}
+
+std::string hiddenStems(std::string_view dayStem, std::string_view branch)
+{
+    return memo::memoized<std::string, searchHiddenStems>(dayStem, branch);
+}
+
 } // namespace engine
 
 std::string LandPP::ShiShen(const std::string& dTG, const std::string& otg) const
@@ -72,46 +86,11 @@ std::string LandPP::ShiShen(const std::string& dTG, const std::string& otg) cons
     return std::string(tenGod(dTG, otg));
 }
 
-std::array<std::string, 4> LandPP::ShiShenZhu(std::string& sTime) const
-{
-    const auto stems = pillarChars(acceptFullTime(sTime, m_now)).stems;
-    return {std::string(tenGod(stems[2], stems[0])), std::string(tenGod(stems[2], stems[1])), "日主",
-            std::string(tenGod(stems[2], stems[3]))};
-}
 
-std::array<std::string, 8> LandPP::ShiShenZhu2(std::string& sTime) const
-{
-    const auto [stems, branches] = pillarChars(acceptFullTime(sTime, m_now));
-    std::array<std::string, 8> result;
-    for (std::size_t i = 0; i < 4; ++i) {
-        result[i] = tenGod(stems[2], stems[i]);
-        result[4 + i] = tenGod(stems[2], branches[i]);
-    }
-    result[2] = "日主";
-    return result;
-}
 
-std::array<std::string, 8> LandPP::ShiShenYun(std::string& sTime, std::int16_t iSex) const
-{
-    const LocalTime birth = acceptFullTime(sTime, m_now);
-    const std::string_view dayStem = pillarChars(birth).stems[2];
-    const auto pillars = luckPillars(birth, iSex);
-    std::array<std::string, 8> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = tenGod(dayStem, stemName(pillars[i]));
-    return result;
-}
 
 std::string LandPP::DunCang(const std::string& dTG, const std::string& odz) const
 {
     return hiddenStems(dTG, odz);
 }
 
-std::array<std::string, 4> LandPP::DunCangZhu(std::string& sTime) const
-{
-    const auto [stems, branches] = pillarChars(acceptFullTime(sTime, m_now));
-    std::array<std::string, 4> result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = hiddenStems(stems[2], branches[i]);
-    return result;
-}

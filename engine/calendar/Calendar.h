@@ -93,6 +93,10 @@ inline constexpr int kFirstPillarYear = 1900;
 inline constexpr int kLastPillarYear = 2200;
 
 int yearCount(LocalTime t);      // turns at 立春; 1864 is 甲子 (count 0)
+// The year count of a Gregorian year before or from its 立春, and the month count of its month month0 (0-11) before
+// or from the month's 节: the counts of a moment, and of whole days for the perpetual calendar.
+int yearCountIn(int year, bool fromLiChun);
+int monthCountIn(int year, int month0, bool fromJie);
 int monthCount(LocalTime t);     // turns at each 节; January 1900 after 小寒 is 13 (丁丑)
 long dayCount(LocalDays d);      // 1900-01-01 is 10 (甲戌)
 int hourBranch(int hour);        // [0, 11]; 23:00-00:59 is 子

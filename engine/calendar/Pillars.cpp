@@ -22,19 +22,29 @@ year_month_day checkedDate(LocalTime t)
 
 namespace engine {
 
+int yearCountIn(int year, bool fromLiChun)
+{
+    return fromLiChun ? year - 1864 : year - 1865; // 1864 is a 甲子 year
+}
+
+int monthCountIn(int year, int month0, bool fromJie)
+{
+    // 12 is 丙子, the month before 1900's first 节
+    return 12 * (year - 1900) + month0 + (fromJie ? 13 : 12);
+}
+
 int yearCount(LocalTime t)
 {
     const int y = static_cast<int>(checkedDate(t).year());
-    return t < termInstant(y, 2) ? y - 1865 : y - 1864; // the year turns at 立春
+    return yearCountIn(y, t >= termInstant(y, 2)); // the year turns at 立春
 }
 
 int monthCount(LocalTime t)
 {
     const year_month_day ymd = checkedDate(t);
     const int y = static_cast<int>(ymd.year());
-    const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    const int base = 12 * (y - 1900) + (m - 1);
-    return t < termInstant(y, 2 * m - 2) ? base + 12 : base + 13; // the month turns at its 节
+    const int m0 = static_cast<int>(static_cast<unsigned>(ymd.month())) - 1; // [0, 11]
+    return monthCountIn(y, m0, t >= termInstant(y, 2 * m0)); // the month turns at its 节
 }
 
 long dayCount(LocalDays d)

@@ -73,8 +73,8 @@ void buildMonth(MonthDays& days, int year, int month0, year_month_day today)
     const int n = solarDays(year, month0);
     const int lichun = STerm(year, 2);
     const int jie = STerm(year, 2 * month0);
-    int y = month0 >= 2 ? year - 1864 : year - 1865; // January and February open in the previous year
-    int mc = (year - 1900) * 12 + month0 + 12;       // 12 is 丙子, the month before 1900's first 节
+    int y = yearCountIn(year, month0 >= 2); // January and February open in the previous year
+    int mc = monthCountIn(year, month0, false);
     const long d1 = dayCount(firstDay);
     const std::string monthTerms = monthTermsText(year, month0);
 
@@ -86,9 +86,9 @@ void buildMonth(MonthDays& days, int year, int month0, year_month_day today)
             lunarLength = lunar.IsLeap ? leapDays(lunar.Year) : monthDays(lunar.Year, lunar.Month);
         }
         if (month0 == 1 && i + 1 == lichun)
-            y = year - 1864;
+            y = yearCountIn(year, true);
         if (i + 1 == jie)
-            mc = (year - 1900) * 12 + month0 + 13;
+            mc = monthCountIn(year, month0, true);
         DayInfo& r = days[static_cast<std::size_t>(i)];
         r.Year = static_cast<std::int16_t>(year);
         r.Month = static_cast<std::int16_t>(month0 + 1);

@@ -12,7 +12,7 @@ namespace {
 
 const std::string kContinuation = "       "; // a row without label: 7 columns
 const std::string kFourSpaces = "    ";
-constexpr std::int16_t kCellColumns = 8;
+constexpr int kCellColumns = 8;
 
 // Leading and trailing blanks, the ideographic space included, are not part of a name.
 std::string trimBlanks(std::string_view s)
@@ -40,17 +40,29 @@ std::string trimBlanks(std::string_view s)
     return std::string(s);
 }
 
-template <std::size_t N>
-std::string row(const std::string& label, const std::array<std::string, N>& cells)
+// `text` made exactly `columns` wide when narrower (a non-ASCII character counts two columns), otherwise its first
+// `columns` characters, appended to `out`.
+void appendCell(std::string& out, std::string_view text, int columns)
 {
-    std::string text = label;
+    const int width = utf8::width(text);
+    if (width < columns)
+        out.append(text).append(static_cast<std::size_t>(columns - width), ' ');
+    else
+        out.append(utf8::left(text, static_cast<std::size_t>(std::max(columns, 0))));
+}
+
+// A chart row: the label, then one cell per value.
+template <class Cells> std::string row(std::string_view label, const Cells& cells)
+{
+    std::string text(label);
+    text.reserve(label.size() + std::size(cells) * kCellColumns);
     for (const auto& cell : cells)
-        text += FormatString(cell, kCellColumns);
+        appendCell(text, cell, kCellColumns);
     return text;
 }
 
 // Field k of a ","-separated text; empty when missing.
-std::string field(std::string_view text, std::size_t k)
+std::string_view field(std::string_view text, std::size_t k)
 {
     for (std::size_t i = 0; i < k; ++i) {
         const auto comma = text.find(',');
@@ -58,13 +70,13 @@ std::string field(std::string_view text, std::size_t k)
             return {};
         text.remove_prefix(comma + 1);
     }
-    return std::string(text.substr(0, text.find(',')));
+    return text.substr(0, text.find(','));
 }
 
 template <std::size_t N>
-std::array<std::string, N> fieldOfEach(const std::array<std::string, N>& texts, std::size_t k)
+std::array<std::string_view, N> fieldOfEach(const std::array<std::string, N>& texts, std::size_t k)
 {
-    std::array<std::string, N> fields;
+    std::array<std::string_view, N> fields;
     std::transform(texts.begin(), texts.end(), fields.begin(), [k](const std::string& t) { return field(t, k); });
     return fields;
 }
@@ -99,14 +111,10 @@ std::optional<std::string> birthTime(const ChartRequest& request, const LandPP& 
     return writeTime(*t);
 }
 
-std::array<std::array<std::string, 4>, 5> starsOf(const PillarChars& p);
-
-// Everything the chart shows of one birth. The values are those of the class's chart methods for the same birth
-// text; the pillars and the luck cycle are worked out once here instead of once per method.
+// Everything the chart shows of one birth, from the engine's one assembly of the readings.
 void gather(ChartData& d, LocalTime t, bool withStars)
 {
     const PillarChars p = pillarChars(t);
-    const std::string_view dayStem = p.stems[2];
     d.lunarDate = lunarText(toLunar(std::chrono::floor<std::chrono::days>(t)));
     const Term pre = jiePre(t);
     const Term next = jieNext(t);
@@ -116,55 +124,18 @@ void gather(ChartData& d, LocalTime t, bool withStars)
     d.jieNextTime = writeTime(next.at);
     d.taiYuan = conceptionPillar(monthCount(t));
     d.mingGong = lifePalace(t);
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::string pillar = p.ganZhi(i);
-        d.xunKong[i] = voidBranches(pillar);
-        d.shiShen[i] = i == 2 ? "日主" : tenGod(dayStem, p.stems[i]);
-        d.wangShuai[i] = growthStage(dayStem, p.branches[i]);
-        d.naYin[i] = naYin(pillar);
-        d.dunCang[i] = hiddenStems(dayStem, p.branches[i]);
-        d.stems[i] = p.stems[i];
-        d.branches[i] = p.branches[i];
-    }
+    d.pillars = pillarReadings(p);
     if (withStars)
-        d.stars = starsOf(p);
-    const bool forward = luckForward(t, d.iSex);
-    const StartAge age = startAge(startMinutes(t, forward));
-    const LocalTime handOverAt = handOver(t, age);
-    d.qiYun = startAgeText(age);
-    d.jiaoYun = writeTime(handOverAt);
-    const int month = monthCount(t);
-    for (std::size_t i = 0; i < 8; ++i) {
-        const int pillar = luckPillar(month, forward, static_cast<int>(i));
-        d.wangShuaiYun[i] = growthStage(dayStem, branchName(pillar));
-        d.naYinYun[i] = naYin(ganZhi(pillar));
-        d.shiShenYun[i] = tenGod(dayStem, stemName(pillar));
-        d.daYun[i] = ganZhi(pillar);
-    }
+        d.stars = starRows(p);
+    d.luck = luckReadings(t, d.iSex);
+    d.qiYun = startAgeText(d.luck.age);
+    d.jiaoYun = writeTime(d.luck.handOver);
     // The start age counts calendar-year boundaries between the birth and the hand-over.
-    d.startYear = static_cast<int>(toCivil(handOverAt).date.year());
+    d.startYear = static_cast<int>(toCivil(d.luck.handOver).date.year());
     d.startAge = d.startYear - static_cast<int>(toCivil(t).date.year());
-    const int firstYear = yearCount(handOverAt); // the yearly pillars turn at 立春
-    for (std::size_t i = 0; i < d.liuNian.size(); ++i)
-        d.liuNian[i] = ganZhi(firstYear + static_cast<int>(i));
 }
 
-// 年支, 年干, 月支, 日支 and 日干 stars on the branch of each pillar, the key's own pillar included.
-std::array<std::array<std::string, 4>, 5> starsOf(const PillarChars& p)
-{
-    std::array<std::array<std::string, 4>, 5> stars;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::string_view branch = p.branches[i];
-        stars[0][i] = yearBranchStars(p.branches[0], branch);
-        stars[1][i] = stemStars(p.stems[0], branch);
-        stars[2][i] = monthBranchStars(p.branches[1], branch);
-        stars[3][i] = dayBranchStars(p.branches[2], branch);
-        stars[4][i] = stemStars(p.stems[2], branch);
-    }
-    return stars;
-}
-
-void appendStarRows(std::vector<std::string>& out, const std::array<std::array<std::string, 4>, 5>& stars)
+void appendStarRows(std::vector<std::string>& out, const StarRows& stars)
 {
     struct Category
     {
@@ -183,7 +154,7 @@ void appendStarRows(std::vector<std::string>& out, const std::array<std::array<s
         out.push_back(row(kCategories[c].label, fieldOfEach(lists, 0)));
         for (std::size_t k = 1; k < kCategories[c].rows; ++k) {
             const auto fields = fieldOfEach(lists, k);
-            if (std::any_of(fields.begin(), fields.end(), [](const std::string& f) { return !f.empty(); }))
+            if (std::any_of(fields.begin(), fields.end(), [](std::string_view f) { return !f.empty(); }))
                 out.push_back(row(kContinuation, fields));
         }
     }
@@ -194,10 +165,9 @@ void appendStarRows(std::vector<std::string>& out, const std::array<std::array<s
 
 std::string FormatString(const std::string& text, std::int16_t columns)
 {
-    const int width = utf8::width(text);
-    if (width < columns)
-        return text + std::string(static_cast<std::size_t>(columns - width), ' ');
-    return std::string(utf8::left(text, static_cast<std::size_t>(std::max<std::int16_t>(columns, 0))));
+    std::string cell;
+    appendCell(cell, text, columns);
+    return cell;
 }
 
 std::string StrDateToStr(std::string& sDate, const Clock& now)
@@ -249,23 +219,24 @@ std::vector<std::string> ChartComposer::lines(const ChartData& d, const ChartReq
     out.emplace_back();
     out.push_back("胎元：" + d.taiYuan + kFourSpaces + "命宫：" + d.mingGong);
     out.emplace_back();
-    out.push_back(row("旬空： ", d.xunKong));
-    out.push_back(row("十神： ", d.shiShen));
+    const PillarReadings& p = d.pillars;
+    out.push_back(row("旬空： ", p.voids));
+    out.push_back(row("十神： ", p.tenGods));
     const std::string pillarLabel = d.sexWord + "命： ";
     if (request.layout == "竖排") {
-        out.push_back(row(pillarLabel, d.stems));
-        out.push_back(row(kContinuation, d.branches));
+        out.push_back(row(pillarLabel, p.chars.stems));
+        out.push_back(row(kContinuation, p.chars.branches));
     } else {
         std::array<std::string, 4> pillars;
         for (std::size_t i = 0; i < pillars.size(); ++i)
-            pillars[i] = d.stems[i] + d.branches[i];
+            pillars[i] = p.chars.ganZhi(i);
         out.push_back(row(pillarLabel, pillars));
     }
-    out.push_back(row("遁藏： ", fieldOfEach(d.dunCang, 0)));
-    out.push_back(row(kContinuation, fieldOfEach(d.dunCang, 1)));
-    out.push_back(row(kContinuation, fieldOfEach(d.dunCang, 2)));
-    out.push_back(row("旺衰： ", d.wangShuai));
-    out.push_back(row("纳音： ", d.naYin));
+    out.push_back(row("遁藏： ", fieldOfEach(p.hiddenStems, 0)));
+    out.push_back(row(kContinuation, fieldOfEach(p.hiddenStems, 1)));
+    out.push_back(row(kContinuation, fieldOfEach(p.hiddenStems, 2)));
+    out.push_back(row("旺衰： ", p.growth));
+    out.push_back(row("纳音： ", p.naYin));
     if (d.stars)
         appendStarRows(out, *d.stars);
     out.emplace_back();
@@ -273,22 +244,24 @@ std::vector<std::string> ChartComposer::lines(const ChartData& d, const ChartReq
     std::string handOver = d.jiaoYun;
     out.push_back("交运： 命主于公历" + StrDateToStr(handOver, m_now) + "交运");
     out.emplace_back();
-    out.push_back(row("旺衰： ", d.wangShuaiYun));
-    out.push_back(row("纳音： ", d.naYinYun));
-    out.push_back(row("十神： ", d.shiShenYun));
-    out.push_back(row("大运： ", d.daYun));
-    std::array<std::string, 8> ages, years;
-    for (int i = 0; i < 8; ++i) {
-        ages[static_cast<std::size_t>(i)] = std::to_string(d.startAge + 10 * i) + "岁";
-        years[static_cast<std::size_t>(i)] = std::to_string(d.startYear + 10 * i);
+    out.push_back(row("旺衰： ", d.luck.growth));
+    out.push_back(row("纳音： ", d.luck.naYin));
+    out.push_back(row("十神： ", d.luck.tenGods));
+    std::array<std::string, 8> luckPillars, ages, years;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const int decades = 10 * static_cast<int>(i);
+        luckPillars[i] = ganZhi(d.luck.pillars[i]);
+        ages[i] = std::to_string(d.startAge + decades) + "岁";
+        years[i] = std::to_string(d.startYear + decades);
     }
+    out.push_back(row("大运： ", luckPillars));
     out.push_back(row("岁数： ", ages));
     out.push_back(row("交运： ", years));
-    // Column c is luck pillar c, row r its r-th year.
-    for (std::size_t r = 0; r < 10; ++r) {
+    // Column c is luck pillar c, row r its r-th year: the yearly pillars run on from the hand-over year.
+    for (int r = 0; r < 10; ++r) {
         std::array<std::string, 8> yearly;
         for (std::size_t c = 0; c < 8; ++c)
-            yearly[c] = d.liuNian[10 * c + r];
+            yearly[c] = ganZhi(d.luck.firstYearly + 10 * static_cast<int>(c) + r);
         out.push_back(row(r == 0 ? "岁数： " : kContinuation, yearly));
     }
     out.emplace_back();

@@ -26,7 +26,8 @@ struct ChartRequest
     bool stars = false;        // 神煞 checked
 };
 
-// Everything the chart shows: the values of the class's chart methods for one birth.
+// Everything the chart shows of one birth: the header values and the engine's readings of the pillars, the stars
+// (when asked for) and the luck.
 struct ChartData
 {
     std::string name;
@@ -36,14 +37,12 @@ struct ChartData
     std::string lunarDate;
     std::string jiePreName, jiePreTime, jieNextName, jieNextTime;
     std::string taiYuan, mingGong;
-    std::array<std::string, 4> xunKong, shiShen, wangShuai, naYin, dunCang, stems, branches;
-    // 年支, 年干, 月支, 日支, 日干 stars per pillar; empty unless asked for.
-    std::optional<std::array<std::array<std::string, 4>, 5>> stars;
+    engine::PillarReadings pillars;
+    std::optional<engine::StarRows> stars;
+    engine::LuckReadings luck;
     std::string qiYun, jiaoYun;
-    std::array<std::string, 8> wangShuaiYun, naYinYun, shiShenYun, daYun;
-    int startAge = 0;
-    int startYear = 0;
-    std::array<std::string, 80> liuNian;
+    int startAge = 0;  // calendar years from the birth to the hand-over
+    int startYear = 0; // the hand-over's year
 };
 
 // A chart or the message that says why there is none.
