@@ -3,7 +3,6 @@
 #include "engine/support/Utf8.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <optional>
 #include <string>
