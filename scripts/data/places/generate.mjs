@@ -377,7 +377,7 @@ function worldRows(geo) {
 
 // The place names of the mean-solar-time window's table, so that each of them is in the place table.
 function readWindowNames() {
-    const text = readFileSync(join(repo, 'ui', 'solartime', 'CityTable.h'), 'utf8');
+    const text = readFileSync(join(repo, 'models', 'solartime', 'CityTable.h'), 'utf8');
     return [...text.matchAll(/^\s*"(\p{Script=Han}+) +\d+度/gmu)].map((m) => m[1]);
 }
 
