@@ -11,23 +11,24 @@ namespace {
 struct Officer
 {
     const char* name;
-    const char* suited;
-    const char* unsuited;
+    const char* suited;   // the activities after "宜："
+    const char* unsuited; // the activities after the label
+    const char* unsuitedLabel = "忌：";
 };
 
 const Officer kOfficers[] = {
-    {"建", "宜：出行,上任,会友,上书,见工", "忌：动土,开仓,嫁娶,纳采"},
-    {"除", "宜：除服,疗病,出行,拆卸,入宅", "忌：求官,上任,开张,搬家,探病"},
-    {"满", "宜：祈福,祭祀,结亲,开市,交易", "忌：服药,求医,栽种,动土,迁移"},
-    {"平", "宜：祭祀,修坟,涂泥,余事勿取", "忌：移徙,入宅,嫁娶,开市,安葬"},
-    {"定", "宜：交易,立券,会友,签约,纳畜", "忌：种植,置业,卖田,掘井,造船"},
-    {"执", "宜：祈福,祭祀,求子,结婚,立约", "忌：开市,交易,搬家,远行"},
-    {"破", "宜：求医,赴考,祭祀,余事勿取", "n忌：动土,出行,移徙,开市,修造"}, // a Latin n, as printed
-    {"危", "宜：经营,交易,求官,纳畜,动土", "忌：登高,行船,安床,入宅,博彩"},
-    {"成", "宜：祈福,入学,开市,求医,成服", "忌：词讼,安門,移徙"}, // 門 in the traditional form, as printed
-    {"收", "宜：祭祀,求财,签约,嫁娶,订盟", "忌：开市,安床,安葬,入宅,破土"},
-    {"开", "宜：疗病,结婚,交易,入仓,求职", "忌：安葬,动土,针灸"},
-    {"闭", "宜：祭祀,交易,收财,安葬", "忌：宴会,安床,出行,嫁娶,移徙"},
+    {"建", "出行,上任,会友,上书,见工", "动土,开仓,嫁娶,纳采"},
+    {"除", "除服,疗病,出行,拆卸,入宅", "求官,上任,开张,搬家,探病"},
+    {"满", "祈福,祭祀,结亲,开市,交易", "服药,求医,栽种,动土,迁移"},
+    {"平", "祭祀,修坟,涂泥,余事勿取", "移徙,入宅,嫁娶,开市,安葬"},
+    {"定", "交易,立券,会友,签约,纳畜", "种植,置业,卖田,掘井,造船"},
+    {"执", "祈福,祭祀,求子,结婚,立约", "开市,交易,搬家,远行"},
+    {"破", "求医,赴考,祭祀,余事勿取", "动土,出行,移徙,开市,修造", "n忌："}, // a Latin n, as printed
+    {"危", "经营,交易,求官,纳畜,动土", "登高,行船,安床,入宅,博彩"},
+    {"成", "祈福,入学,开市,求医,成服", "词讼,安門,移徙"}, // 門 in the traditional form, as printed
+    {"收", "祭祀,求财,签约,嫁娶,订盟", "开市,安床,安葬,入宅,破土"},
+    {"开", "疗病,结婚,交易,入仓,求职", "安葬,动土,针灸"},
+    {"闭", "祭祀,交易,收财,安葬", "宴会,安床,出行,嫁娶,移徙"},
 };
 
 // The officers follow the branches from 建 on the day of the month's own branch, in every month.
@@ -36,7 +37,7 @@ TEST(JiYi, EveryOfficerInEveryMonth)
     for (int officer = 0; officer < 12; ++officer) {
         const Officer& o = kOfficers[officer];
         SCOPED_TRACE(o.name);
-        const std::string expected = std::string(o.suited) + "\r\n" + o.unsuited;
+        const std::string expected = std::string("宜：") + o.suited + "\r\n" + o.unsuitedLabel + o.unsuited;
         for (int mdz = 0; mdz < 12; ++mdz)
             EXPECT_EQ(models::JiYi(mdz, (mdz + officer) % 12), expected) << "month branch " << mdz;
     }
