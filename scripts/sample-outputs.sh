@@ -8,6 +8,7 @@ bazi=$(realpath "${1:?bazi binary}")
 out=${2:?output folder}
 charts=${3:-3000}
 mkdir -p "$out"
+rm -f "$out"/*.txt "$out"/*.json # the loops below append
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
