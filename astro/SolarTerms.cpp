@@ -59,14 +59,16 @@ Longitude meanOrbitLongitude(double ttDays)
     return {eraAnp(angle), rate};
 }
 
-// Newton's method on the mean orbit: when it reaches `target`, from `ttDays` less than a fortnight away.
+// Newton's method on the mean orbit: when it reaches `target`, from `ttDays` less than a fortnight away. Cheap, so
+// it runs to a hundredth of a second.
 double meanOrbitCrossing(double target, double ttDays)
 {
+    constexpr double kCloseEnoughDays = 1e-7;
     for (int i = 0; i < 8; ++i) {
         const Longitude sun = meanOrbitLongitude(ttDays);
         const double step = eraAnpm(target - sun.angle) / sun.rate;
         ttDays += step;
-        if (std::abs(step) < 1e-7)
+        if (std::abs(step) < kCloseEnoughDays)
             break;
     }
     return ttDays;

@@ -7,9 +7,9 @@
 
 namespace astro {
 
-// eraEpv00 gives the Earth's heliocentric and barycentric position and velocity (VSOP2000-based, a few mas in
-// direction over 1900-2100, degrading slowly beyond); it wants TDB, and TT stands in for it (under 2 ms apart).
-// The apparent direction is the Sun where it was when its light left, aberrated by the Earth's barycentric
+// eraEpv00 gives the Earth's heliocentric and barycentric position and velocity (fitted to the JPL ephemeris over
+// 1900-2100 to a few mas in direction, degrading slowly beyond); it wants TDB, and TT stands in for it (under 2 ms
+// apart). The apparent direction is the Sun where it was when its light left, aberrated by the Earth's barycentric
 // velocity with eraAb (the rigorous relativistic formula).
 GeocentricSun geocentricSun(double ttDays)
 {
@@ -18,7 +18,7 @@ GeocentricSun geocentricSun(double ttDays)
     eraEpv00(ERFA_DJ00, ttDays, heliocentric, barycentric);
 
     GeocentricSun sun{};
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         sun.position[k] = -heliocentric[0][k];
         sun.velocity[k] = -heliocentric[1][k];
     }
@@ -26,7 +26,7 @@ GeocentricSun geocentricSun(double ttDays)
     const double distance = eraPm(sun.position.data());
     const double lightDays = distance * ERFA_AULT / ERFA_DAYSEC;
     Vector3 natural{};
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         const double sunBarycentricVelocity = barycentric[1][k] - heliocentric[1][k];
         natural[k] = (sun.position[k] - lightDays * sunBarycentricVelocity) / distance;
     }
