@@ -71,6 +71,12 @@ TEST(TermInstants, CachedYearsEqualFreshOnesUnderConcurrentFirstUse)
     }
 }
 
+// Our instant for the year and term number in a fixture row's first two columns.
+UtcSeconds oursForRow(const astro::reference::Row& row)
+{
+    return astro::termInstants(std::stoi(row[0])).at(std::stoul(row[1]));
+}
+
 // Our instant in TT, seconds since 1970: our UTC plus our TT - UTC, to within the half second of rounding.
 double oursInTt(UtcSeconds ours)
 {
@@ -90,14 +96,12 @@ TEST(TermInstants, AgreeWithAstronomyEngineWithinAMinute)
     Deviation inTt;
     for (const auto& row : rows) {
         ASSERT_EQ(row.size(), 4u);
-        const int year = std::stoi(row[0]);
-        const int n = std::stoi(row[1]);
-        SCOPED_TRACE(label(year, n));
+        SCOPED_TRACE(row[0] + " term " + row[1]);
         const auto referenceUtc = astro::reference::readSeconds(row[2]);
         const auto referenceTt = astro::reference::readSeconds(row[3]);
         ASSERT_TRUE(referenceUtc && referenceTt);
 
-        const UtcSeconds ours = astro::termInstants(year)[static_cast<std::size_t>(n)];
+        const UtcSeconds ours = oursForRow(row);
         const double oursUtc = static_cast<double>(ours.time_since_epoch().count());
         EXPECT_NEAR(oursUtc, *referenceUtc, 60.0);
         inUtc.add(oursUtc - *referenceUtc);
@@ -116,12 +120,10 @@ TEST(TermInstants, AgreeWithSwissEphemerisWithinASecond)
     Deviation inTt;
     for (const auto& row : rows) {
         ASSERT_EQ(row.size(), 3u);
-        const int year = std::stoi(row[0]);
-        const int n = std::stoi(row[1]);
-        SCOPED_TRACE(label(year, n));
+        SCOPED_TRACE(row[0] + " term " + row[1]);
         const auto referenceTt = astro::reference::readSeconds(row[2]);
         ASSERT_TRUE(referenceTt);
-        const double ours = oursInTt(astro::termInstants(year)[static_cast<std::size_t>(n)]);
+        const double ours = oursInTt(oursForRow(row));
         EXPECT_NEAR(ours, *referenceTt, 1.0);
         inTt.add(ours - *referenceTt);
     }
@@ -161,7 +163,7 @@ TEST(TermInstants, RejectUnsupportedYears)
     const int years[] = {
         astro::kFirstYear - 1, // just before the range
         astro::kLastYear + 1,  // just after
-        0,                     // no such Gregorian year
+        0,                     // far before it
         INT_MIN,               // the index must not wrap
         INT_MAX,               //
     };
