@@ -14,8 +14,9 @@ inline constexpr int kFirstYear = 1800;
 inline constexpr int kLastYear = 2200;
 
 // The 24 instants at which the Sun's apparent geocentric ecliptic longitude of date reaches 285 + 15n degrees,
-// n = 0 小寒 (early January) to 23 冬至 (late December) of `year`, in UTC rounded to the second. Computed once per
-// year on first use and kept for the life of the process; safe to call from several threads.
+// n = 0 小寒 (early January) to 23 冬至 (late December) of `year`, in UTC rounded to the second (converted from TT
+// as deltaTSeconds says). Computed once per year on first use and kept for the life of the process; safe to call
+// from several threads.
 const std::array<UtcSeconds, 24>& termInstants(int year);
 
 // The same instants computed afresh, bypassing the cache.

@@ -63,6 +63,8 @@ double espenakMeeus(double y)
 // long as ERFA trusts its table, five years after its release. Nothing elsewhere.
 std::optional<double> leapSecondTtMinusUtc(double utcDays)
 {
+    if (!std::isfinite(utcDays))
+        return std::nullopt;
     int iy = 0;
     int im = 0;
     int id = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -45,6 +47,13 @@ TEST(DeltaTSeconds, FollowsLeapSecondsObservationsAndTheModel)
         SCOPED_TRACE(std::to_string(c.decimalYear));
         EXPECT_NEAR(astro::deltaTSeconds(c.decimalYear), c.seconds, c.tolerance);
     }
+}
+
+// A year that is no number has no TT - UTC, and asking must not reach the calendar routines with it.
+TEST(DeltaTSeconds, IsNotANumberForNonFiniteYears)
+{
+    EXPECT_TRUE(std::isnan(astro::deltaTSeconds(std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_FALSE(std::isfinite(astro::deltaTSeconds(std::numeric_limits<double>::infinity())));
 }
 
 } // namespace
