@@ -14,3 +14,7 @@ cmake --build "$BENCH_BUILD_DIR" -j "$JOBS"
 if [[ -x "$BENCH_BUILD_DIR/bench/store_bench" ]]; then
     QT_QPA_PLATFORM=offscreen "$BENCH_BUILD_DIR/bench/store_bench" "$@"
 fi
+# The astronomy library; built only when ERFA is installed.
+if [[ -x "$BENCH_BUILD_DIR/bench/astro_bench" ]]; then
+    "$BENCH_BUILD_DIR/bench/astro_bench" "$@"
+fi

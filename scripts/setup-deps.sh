@@ -8,6 +8,7 @@ packages=(
     cmake            # 3.25 on Debian 12
     libgtest-dev     # GoogleTest, for the tests
     libbenchmark-dev # Google Benchmark, for bench/
+    liberfa-dev      # ERFA (IAU SOFA routines), for astro/
     qt6-base-dev     # Qt 6 Widgets, for the windows
     fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up
 )
