@@ -8,6 +8,8 @@ packages=(
     cmake            # 3.25 on Debian 12
     libgtest-dev     # GoogleTest, for the tests
     libbenchmark-dev # Google Benchmark, for bench/
+    libhowardhinnant-date-dev # the date library's tz part, for zones/
+    tzdata           # the system tz database that zones/ reads
     qt6-base-dev     # Qt 6 Widgets, for the windows
     fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up
 )
