@@ -85,6 +85,17 @@ bool isOpenEnded(const date::sys_info& info)
     return info.end >= kOpenEnd;
 }
 
+// The answer for a time after the zone's last listed change, where the list says `listed`.
+template <class Time, class Info>
+std::optional<Info> afterLastChange(const ZoneRules& rules, Time t, const Info& listed)
+{
+    if (rules.later)
+        return rules.later->get_info(t);
+    if (!rules.laterReadable)
+        return std::nullopt;
+    return listed;
+}
+
 } // namespace
 
 const ZoneRules* findRules(std::string_view name)
@@ -111,11 +122,7 @@ std::optional<date::sys_info> infoAt(const ZoneRules& rules, date::sys_seconds u
     const date::sys_info info = rules.zone->get_info(utc);
     if (!isOpenEnded(info))
         return info;
-    if (rules.later)
-        return rules.later->get_info(utc);
-    if (!rules.laterReadable)
-        return std::nullopt;
-    return info;
+    return afterLastChange(rules, utc, info);
 }
 
 std::optional<date::local_info> infoAt(const ZoneRules& rules, date::local_seconds local)
@@ -124,11 +131,7 @@ std::optional<date::local_info> infoAt(const ZoneRules& rules, date::local_secon
     // A gap or a repeat at the last listed change is answered from the list; only the time after it needs the rule.
     if (info.result != date::local_info::unique || !isOpenEnded(info.first))
         return info;
-    if (rules.later)
-        return rules.later->get_info(local);
-    if (!rules.laterReadable)
-        return std::nullopt;
-    return info;
+    return afterLastChange(rules, local, info);
 }
 
 std::vector<std::string> knownNames()
