@@ -10,6 +10,10 @@ cmake -S "$ROOT" -B "$BENCH_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DLANDPP_BUILD
     >/dev/null
 cmake --build "$BENCH_BUILD_DIR" -j "$JOBS"
 "$BENCH_BUILD_DIR/bench/landpp_bench" "$@"
+# Time zones; built only when the date library is installed.
+if [[ -x "$BENCH_BUILD_DIR/bench/zones_bench" ]]; then
+    "$BENCH_BUILD_DIR/bench/zones_bench" "$@"
+fi
 # The record tree on a large data directory; built only with the desktop program.
 if [[ -x "$BENCH_BUILD_DIR/bench/store_bench" ]]; then
     QT_QPA_PLATFORM=offscreen "$BENCH_BUILD_DIR/bench/store_bench" "$@"

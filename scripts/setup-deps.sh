@@ -9,6 +9,8 @@ packages=(
     libgtest-dev     # GoogleTest, for the tests
     libbenchmark-dev # Google Benchmark, for bench/
     liberfa-dev      # ERFA (IAU SOFA routines), for astro/
+    libhowardhinnant-date-dev # the date library's tz part, for zones/
+    tzdata           # the system tz database that zones/ reads
     qt6-base-dev     # Qt 6 Widgets, for the windows
     fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up
 )
