@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CliSupport.h"
+#include "cli/CliOptions.h"
 
 // The subcommands of bazi; each takes the words after its name and returns the exit status.
 namespace cli {
