@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 // The readings of one birth that the chart does not print. The options are read and checked into a typed birth,
 // which the engine's typed functions answer; the texts are those of the methods named in the help.
