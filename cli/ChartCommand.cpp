@@ -1,5 +1,9 @@
 #include "cli/Commands.h"
 
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
+#include "engine/support/Text.h"
 #include "engine/support/Utf8.h"
 #include "models/chart/ChartComposer.h"
 
@@ -123,7 +127,7 @@ std::vector<std::string_view> entries(std::string_view list)
     std::vector<std::string_view> out;
     while (!list.empty()) {
         const std::size_t comma = std::min(list.find(','), list.size());
-        out.push_back(trimBlanks(list.substr(0, comma)));
+        out.push_back(engine::trimBlanks(list.substr(0, comma)));
         list.remove_prefix(std::min(comma + 1, list.size()));
     }
     return out;

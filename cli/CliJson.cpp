@@ -1,5 +1,6 @@
-#include "cli/CliSupport.h"
+#include "cli/CliJson.h"
 
+#include "cli/CliValues.h"
 #include "engine/support/Utf8.h"
 
 #include <cstdio>

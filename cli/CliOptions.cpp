@@ -1,4 +1,6 @@
-#include "cli/CliSupport.h"
+#include "cli/CliOptions.h"
+
+#include "cli/CliValues.h"
 
 #include <algorithm>
 #include <utility>

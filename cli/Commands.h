@@ -1,8 +1,9 @@
 #pragma once
 
-#include "cli/CliSupport.h"
+#include "cli/CliOptions.h"
 
-// The subcommands of bazi; each takes the words after its name and returns the exit status.
+// The subcommands of bazi, the list main() dispatches over; each takes the words after its name and returns the exit
+// status. Each command file defines one of them and keeps everything else to itself.
 namespace cli {
 
 int lunarCommand(Args args);    // cli/LunarCommand.cpp

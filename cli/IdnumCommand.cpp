@@ -1,6 +1,10 @@
 #include "cli/Commands.h"
 
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
 #include "engine/LandPP.h"
+#include "engine/support/Text.h"
 
 #include <algorithm>
 #include <string>
@@ -23,7 +27,7 @@ Options:
 
 Answer idnumAnswer(std::string_view value, const GivenOptions&)
 {
-    const std::string_view digits = trimBlanks(value);
+    const std::string_view digits = engine::trimBlanks(value);
     if (digits.empty())
         return refuse("no digits in " + shown(value) + " (expected an identity number such as 110105194912310021)");
     if (!std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; }))

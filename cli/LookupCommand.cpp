@@ -1,11 +1,14 @@
 #include "cli/Commands.h"
 
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
 #include "engine/analysis/ReverseLookup.h"
 #include "engine/calendar/GanZhiTables.h"
+#include "engine/support/Text.h"
 #include "engine/support/Utf8.h"
 
 #include <algorithm>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <utility>
@@ -106,7 +109,7 @@ int writeLookup(int firstYear, const GivenOptions& given)
 {
     const auto& p = given.values();
     const BaZiLookup lookup = lookupBaZi(p[0], p[1], p[2], p[3], firstYear);
-    std::cout << (given.json() ? answerJson(given, firstYear, lookup) : answerText(lookup)) << '\n';
+    writeRecord({answerText(lookup), answerJson(given, firstYear, lookup)}, given);
     return std::holds_alternative<BaZiFound>(lookup) ? kExitOk : kExitNoMoment;
 }
 

@@ -1,5 +1,8 @@
 #include "cli/Commands.h"
 
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
 #include "engine/calendar/Calendar.h"
 
 using namespace engine;

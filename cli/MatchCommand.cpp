@@ -1,14 +1,17 @@
 #include "cli/Commands.h"
 
-#include "engine/LandPP.h"
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
+#include "engine/analysis/Analysis.h"
+#include "engine/calendar/Calendar.h"
 
 #include <optional>
 #include <string>
 #include <utility>
 
-// The nine-palace marriage match of a man and a woman. The two dates are read and checked here, then go to the
-// shared runner as one value "MAN WOMAN", so output, --json and the engine's range errors are handled as in every
-// other command.
+// The nine-palace marriage match of a man and a woman. The two dates are read and checked into a typed couple,
+// which the engine's typed functions answer with the text of LvCai.
 using namespace engine;
 
 namespace cli {
@@ -33,41 +36,39 @@ and exit status 2.
 
 constexpr NamedOption kOptions[] = {{"--man", kValue}, {"--woman", kValue}};
 
-// The two dates as "YYYY-MM-DD YYYY-MM-DD", or the reason the options give none.
-std::optional<std::string> readCouple(const GivenOptions& given, std::string& error)
+// Only the birth days count: the match goes by the lunar years.
+struct Couple
+{
+    LocalDays man;
+    LocalDays woman;
+};
+
+// The couple, or the reason the options give none.
+std::optional<Couple> readCouple(const GivenOptions& given, std::string& error)
 {
     if (auto missing = given.missing({"--man", "--woman"})) {
         error = std::move(*missing);
         return std::nullopt;
     }
-    std::string couple;
-    for (const std::string_view date : {*given.value("--man"), *given.value("--woman")}) {
-        const auto t = readCoveredTime(date, "YYYY-MM-DD", error); // only the date counts
-        if (!t)
-            return std::nullopt;
-        if (!couple.empty())
-            couple += ' ';
-        couple += writeDate(std::chrono::floor<std::chrono::days>(*t));
-    }
-    return couple;
+    const auto man = readCoveredTime(*given.value("--man"), "YYYY-MM-DD", error);
+    const auto woman = man ? readCoveredTime(*given.value("--woman"), "YYYY-MM-DD", error) : std::nullopt;
+    if (!woman)
+        return std::nullopt;
+    return Couple{std::chrono::floor<std::chrono::days>(*man), std::chrono::floor<std::chrono::days>(*woman)};
 }
 
-Answer matchAnswer(std::string_view value, const GivenOptions&)
+int writeMatch(const Couple& couple, const GivenOptions& given)
 {
-    const std::size_t blank = value.find(' ');
-    if (blank == std::string_view::npos)
-        return refuse("not two dates: " + shown(value));
-    std::string man(value.substr(0, blank));
-    std::string woman(value.substr(blank + 1));
-    const std::string text = LandPP().LvCai(man, woman);
-    return answerOne(text, JsonObject().text("LvCai", text).str());
+    const std::string text = marriageVerdict(toLunar(couple.man).Year, toLunar(couple.woman).Year);
+    writeRecord({text, JsonObject().text("LvCai", text).str()}, given);
+    return kExitOk;
 }
 
 } // namespace
 
 int matchCommand(Args args)
 {
-    return runRequest(GivenOptions(args, kOptions), "match", kHelp, readCouple, answeredBy(matchAnswer));
+    return runRequest(GivenOptions(args, kOptions), "match", kHelp, readCouple, writeMatch);
 }
 
 } // namespace cli

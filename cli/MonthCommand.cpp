@@ -1,6 +1,10 @@
 #include "cli/Commands.h"
 
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
 #include "engine/calendar/Calendar.h"
+#include "engine/support/Text.h"
 #include "engine/support/Utf8.h"
 #include "models/calendar/CalendarNavigation.h"
 #include "models/calendar/MonthView.h"
@@ -40,6 +44,7 @@ Bad input stops with a message on standard error, nothing on standard output, an
 constexpr int kCellColumns = 10; // the widest caption, "天后、..." or "闰12月小", is 9 columns
 constexpr std::string_view kWeekHeader[] = {"日", "一", "二", "三", "四", "五", "六"};
 constexpr std::string_view kSeparator = " | ";
+constexpr std::string_view kPadding = " "; // what pads the cells, and is dropped at the end of a line
 
 struct MonthRequest
 {
@@ -55,8 +60,8 @@ std::optional<MonthRequest> readRequest(const GivenOptions& given, std::string& 
         error = "expected YEAR and MONTH, got " + std::to_string(values.size()) + " values";
         return std::nullopt;
     }
-    const auto year = readNumber(values[0]);
-    const auto month = readNumber(values[1]);
+    const auto year = engine::readNumber(values[0]);
+    const auto month = engine::readNumber(values[1]);
     if (!year || *year < models::kFirstShownYear || *year > models::kLastShownYear)
         error = "not a year from 1901 to 2099: " + shown(values[0]);
     else if (!month || *month < 1 || *month > 12)
@@ -74,15 +79,9 @@ std::string padded(std::string_view text, int columns)
     return out;
 }
 
-std::string withoutTrailingBlanks(std::string text)
+void appendLine(std::string& out, std::string_view line)
 {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
-void appendLine(std::string& out, std::string line)
-{
-    out += withoutTrailingBlanks(std::move(line));
+    out += engine::trimTrailing(line, kPadding);
     out += '\n';
 }
 
@@ -102,7 +101,7 @@ std::string gridText(const models::MonthGrid& grid, const MonthRequest& request)
             numbers += padded(cell.newli, kCellColumns);
             captions += padded(cell.oldli, kCellColumns);
         }
-        if (withoutTrailingBlanks(numbers).empty())
+        if (engine::trimTrailing(numbers, kPadding).empty())
             continue; // a week after the month's end
         appendLine(out, numbers);
         appendLine(out, captions);
@@ -123,8 +122,9 @@ std::string dayLine(const models::DayInfo& day)
     std::string line = engine::writeDate(engine::LocalDays{date});
     line += ' ';
     line += panel.LabelWeek;
-    for (const std::string& text : {panel.LabelNongYMD, panel.LabelNongLi, withoutTrailingBlanks(panel.LabelToday),
-                                    panel.LabelPZ, panel.LabelXS, panel.LabelFS, panel.LabelCS, yiJi}) {
+    for (const std::string& text :
+         {panel.LabelNongYMD, panel.LabelNongLi, std::string(engine::trimTrailing(panel.LabelToday, kPadding)),
+          panel.LabelPZ, panel.LabelXS, panel.LabelFS, panel.LabelCS, yiJi}) {
         line += kSeparator;
         line += text;
     }

@@ -1,14 +1,17 @@
 #include "cli/Commands.h"
 
-#include "engine/LandPP.h"
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
+#include "engine/analysis/Analysis.h"
 #include "engine/calendar/Calendar.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 
-// The readings of one birth that the chart does not print. The named options are read and checked here; the birth
-// then goes to the shared runner as one Gregorian value, so output, --json and the engine's range errors are handled
-// as in every other command.
+// The readings of one birth that the chart does not print. The options are read and checked into a typed birth,
+// which the engine's typed functions answer; the texts are those of the methods named in the help.
 using namespace engine;
 
 namespace cli {
@@ -46,6 +49,13 @@ and exit status 2.
 
 constexpr NamedOption kOptions[] = {{"--sex", kValue}, {"--date", kValue}, {"--time", kValue}, {"--lunar"}, {"--leap"}};
 
+// One birth as the readings take it, within the lunar table.
+struct Birth
+{
+    LocalTime time; // Gregorian
+    int sex = 0;    // 1 male, 0 female, as the engine counts
+};
+
 // The birth day, Gregorian, or the reason there is none.
 std::optional<LocalDays> readBirthDay(std::string_view text, const BirthOptions& birth, std::string& error)
 {
@@ -59,8 +69,8 @@ std::optional<LocalDays> readBirthDay(std::string_view text, const BirthOptions&
     return t ? std::optional(std::chrono::floor<std::chrono::days>(*t)) : std::nullopt;
 }
 
-// The birth as "YYYY-MM-DD HH:mm:ss", Gregorian, or the reason the options give none.
-std::optional<std::string> readBirth(const GivenOptions& given, std::string& error)
+// The birth, or the reason the options give none.
+std::optional<Birth> readBirth(const GivenOptions& given, std::string& error)
 {
     const auto birth = readBirthOptions(given, error);
     if (!birth)
@@ -68,45 +78,53 @@ std::optional<std::string> readBirth(const GivenOptions& given, std::string& err
     const auto day = readBirthDay(*given.value("--date"), *birth, error);
     if (!day)
         return std::nullopt;
-    return writeTime(LocalTime{*day} + std::chrono::hours{birth->hour} + std::chrono::minutes{birth->minute});
+    return Birth{LocalTime{*day} + std::chrono::hours{birth->hour} + std::chrono::minutes{birth->minute},
+                 birth->male ? 1 : 0};
 }
 
-// The value is the birth readBirth wrote; the sex comes with the options.
-Answer readingsAnswer(std::string_view value, const GivenOptions& options)
+std::string flag(bool on)
 {
-    const auto birth = readTime(value);
-    if (!birth)
-        return refuse("not a date: " + shown(value));
-    const LandPP lp;
-    const std::int16_t iSex = options.value("--sex") == "男" ? 1 : 0;
-    const std::int16_t lunarYear = toLunar(std::chrono::floor<std::chrono::days>(*birth)).Year;
-    std::string sTime(value);
-    const std::int16_t spouseStars = lp.TaoHuaZS(sTime, iSex);
-    const std::string triads = lp.TaoHuaX(sTime);
-    const std::string bath = lp.TaoHuaW(sTime);
-    const std::string looks = lp.PeiOuXiangMao(sTime, iSex);
-    const std::int16_t strong = lp.ShenQiang(sTime);
-    const std::string verse = lp.ChengGu(sTime);
-    const std::int16_t palace = lp.JiuGongDuShu(lunarYear, iSex);
-    const std::string text = "配偶星数：" + std::to_string(spouseStars) + "\n三合桃花：" + triads + "\n沐浴桃花：" +
-                             bath + "\n配偶相貌：" + looks + "\n身强：" + std::to_string(strong) + "\n称骨：" + verse +
-                             "\n九宫：" + std::to_string(palace);
-    return answerOne(text, JsonObject()
-                               .number("TaoHuaZS", spouseStars)
-                               .text("TaoHuaX", triads)
-                               .text("TaoHuaW", bath)
-                               .text("PeiOuXiangMao", looks)
-                               .number("ShenQiang", strong)
-                               .text("ChengGu", verse)
-                               .number("JiuGongDuShu", palace)
-                               .str());
+    return on ? "1" : "0";
+}
+
+Record readings(const Birth& birth)
+{
+    const PillarChars pillars = pillarChars(birth.time);
+    const LocalDays day = std::chrono::floor<std::chrono::days>(birth.time);
+    const NongLiDate lunar = toLunar(day);
+    const PeachBlossomFlags peach = peachBlossomFlags(pillars);
+    const int spouseStars = spouseStarCount(pillars, birth.sex);
+    const std::string triads = flag(peach.yearOrMonth) + flag(peach.dayOrHour);
+    const std::string bath = flag(bathPeachBlossom(pillars));
+    const std::string_view looks = spouseLooks(dayCount(day), birth.sex);
+    const int strong = dayMasterStrong(pillars) ? 1 : 0;
+    const std::string_view verse = boneWeightVerse(boneWeight(lunar, toCivil(birth.time).hour));
+    const int palace = ninePalaceNumber(lunar.Year, birth.sex);
+    std::string text = "配偶星数：" + std::to_string(spouseStars) + "\n三合桃花：" + triads + "\n沐浴桃花：" + bath +
+                       "\n配偶相貌：" + std::string(looks) + "\n身强：" + std::to_string(strong) + "\n称骨：" +
+                       std::string(verse) + "\n九宫：" + std::to_string(palace);
+    return {std::move(text), JsonObject()
+                                 .number("TaoHuaZS", spouseStars)
+                                 .text("TaoHuaX", triads)
+                                 .text("TaoHuaW", bath)
+                                 .text("PeiOuXiangMao", looks)
+                                 .number("ShenQiang", strong)
+                                 .text("ChengGu", verse)
+                                 .number("JiuGongDuShu", palace)
+                                 .str()};
+}
+
+int writeReadings(const Birth& birth, const GivenOptions& given)
+{
+    writeRecord(readings(birth), given);
+    return kExitOk;
 }
 
 } // namespace
 
 int readingsCommand(Args args)
 {
-    return runRequest(GivenOptions(args, kOptions), "readings", kHelp, readBirth, answeredBy(readingsAnswer));
+    return runRequest(GivenOptions(args, kOptions), "readings", kHelp, readBirth, writeReadings);
 }
 
 } // namespace cli

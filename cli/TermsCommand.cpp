@@ -1,6 +1,10 @@
 #include "cli/Commands.h"
 
+#include "cli/CliJson.h"
+#include "cli/CliSupport.h"
+#include "cli/CliValues.h"
 #include "engine/calendar/Calendar.h"
+#include "engine/support/Text.h"
 
 #include <string>
 

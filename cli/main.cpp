@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/CliValues.h"
 #include "cli/Commands.h"
 
 #include <algorithm>

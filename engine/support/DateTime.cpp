@@ -1,5 +1,7 @@
 #include "engine/support/DateTime.h"
 
+#include "engine/support/Text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <ctime>
@@ -33,15 +35,6 @@ bool skip(std::string_view text, std::size_t& pos, std::string_view separators)
         return true;
     }
     return false;
-}
-
-std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n'))
-        s.remove_suffix(1);
-    return s;
 }
 
 std::optional<LocalDays> readDatePart(std::string_view text, std::size_t& pos)
@@ -110,7 +103,7 @@ Clock systemClock()
 
 std::optional<LocalTime> readTime(std::string_view text)
 {
-    text = trimBlanks(text);
+    text = trimTrailing(trimLeading(text), " \t\r\n"); // a line end may be left on the text
     std::size_t pos = 0;
     const auto date = readDatePart(text, pos);
     if (!date)

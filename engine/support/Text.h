@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// Trimming and number reading for text that people type: the one place the engine, the models and the tool do it.
+namespace engine {
+
+inline constexpr std::string_view kBlanks = " \t"; // space and tab
+
+// The text without the leading characters that are in `blanks`.
+constexpr std::string_view trimLeading(std::string_view text, std::string_view blanks = kBlanks)
+{
+    while (!text.empty() && blanks.find(text.front()) != std::string_view::npos)
+        text.remove_prefix(1);
+    return text;
+}
+
+// The text without the trailing characters that are in `blanks`.
+constexpr std::string_view trimTrailing(std::string_view text, std::string_view blanks = kBlanks)
+{
+    while (!text.empty() && blanks.find(text.back()) != std::string_view::npos)
+        text.remove_suffix(1);
+    return text;
+}
+
+// The text without surrounding blanks.
+constexpr std::string_view trimBlanks(std::string_view text, std::string_view blanks = kBlanks)
+{
+    return trimTrailing(trimLeading(text, blanks), blanks);
+}
+
+// A whole text of 1 to 9 decimal digits, so that any of them fits an int; nothing for anything else (signs and
+// blanks included).
+constexpr std::optional<int> readNumber(std::string_view text)
+{
+    constexpr std::size_t kMostDigits = 9;
+    if (text.empty() || text.size() > kMostDigits)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+} // namespace engine
