@@ -156,11 +156,8 @@ std::string LandPP::JiaoYun(std::string& sTime, std::int16_t iSex) const
 
 std::int16_t LandPP::DaYunGZ(std::string& sTime, std::string& sTime2, std::int16_t iSex) const
 {
-    const LocalTime birth = acceptFullTime(sTime, m_now);
-    const LocalTime query = acceptFullTime(sTime2, m_now);
-    if (query < birth)
-        sTime2 = sTime;
-    return static_cast<std::int16_t>(luckPillarAt(birth, query, iSex).value_or(0));
+    const BirthAndQuery t = acceptBirthAndQuery(sTime, sTime2, m_now);
+    return static_cast<std::int16_t>(luckPillarAt(t.birth, t.query, iSex).value_or(0));
 }
 
 std::string LandPP::DaYunGan(std::string& sTime, std::string& sTime2, std::int16_t iSex) const

@@ -175,11 +175,8 @@ std::int16_t LandPP::TaoHuaFen(const std::string& sRiZhu, const std::string& sGZ
 
 std::int16_t LandPP::TaoHuaZhi(std::string& sTime, std::string& sTime2, std::int16_t& iSex) const
 {
-    const LocalTime birth = acceptFullTime(sTime, m_now);
-    const LocalTime query = acceptFullTime(sTime2, m_now);
-    if (query < birth)
-        sTime2 = sTime;
-    const int index = peachBlossomIndex(birth, query, iSex);
+    const BirthAndQuery t = acceptBirthAndQuery(sTime, sTime2, m_now);
+    const int index = peachBlossomIndex(t.birth, t.query, iSex);
     if (iSex != 0)
         iSex = 1; // as TaoHuaFen leaves it, after the luck pillar has run by the sex as given
     return static_cast<std::int16_t>(index);

@@ -42,6 +42,8 @@ std::uint32_t yearCode(int year);
 int leapMonth(int year); // 0 when the year has none
 int leapDays(int year);  // 0 when the year has none
 int monthDays(int year, int month);
+// Days of lunar month `month` of `year`, or of its leap month with `leap`; 0 when the year has no such leap month.
+int lunarMonthLength(int year, int month, bool leap);
 int lunarYearDays(int year);
 
 // Throws RangeError outside kFirstLunarDay..kLastLunarDay.

@@ -153,11 +153,18 @@ NongLiDate toLunar(LocalDays d)
     return date;
 }
 
+int lunarMonthLength(int year, int month, bool leap)
+{
+    if (!leap)
+        return monthDays(year, month);
+    return leapMonth(year) == month ? leapDays(year) : 0;
+}
+
 std::optional<LocalDays> toGregorian(int year, int month, int day, bool leap)
 {
     if (year < kFirstLunarYear || year > kLastLunarYear - 1 || month < 1 || month > 12 || day < 1 || day > 30)
         return std::nullopt;
-    if (leap ? (leapMonth(year) != month || day > leapDays(year)) : day > monthDays(year, month))
+    if (day > lunarMonthLength(year, month, leap)) // 0 for a leap month the year lacks
         return std::nullopt;
     int offset = kYearStart[static_cast<std::size_t>(year - kFirstLunarYear)];
     // The ordinary month of the same number precedes the leap month.

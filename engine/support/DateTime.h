@@ -71,6 +71,23 @@ inline LocalTime acceptFullTime(std::string& sTime, const Clock& now)
     return t;
 }
 
+// A birth and a date examined for it, as the methods that take both read them: each as acceptFullTime reads it,
+// and a date before the birth becomes the birth, in the caller's text too.
+struct BirthAndQuery
+{
+    LocalTime birth;
+    LocalTime query; // never before the birth
+};
+inline BirthAndQuery acceptBirthAndQuery(std::string& sTime, std::string& sTime2, const Clock& now)
+{
+    const LocalTime birth = acceptFullTime(sTime, now);
+    const LocalTime query = acceptFullTime(sTime2, now);
+    if (query >= birth)
+        return {birth, query};
+    sTime2 = sTime;
+    return {birth, birth};
+}
+
 // As acceptTime, for methods whose fallback is today's date without a time of day.
 inline LocalTime acceptDate(std::string& sTime, const Clock& now)
 {

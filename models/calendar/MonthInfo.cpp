@@ -83,7 +83,7 @@ void buildMonth(MonthDays& days, int year, int month0, year_month_day today)
     for (int i = 0; i < n; ++i) {
         if (i == 0 || lunar.Day > lunarLength) {
             lunar = toLunar(firstDay + std::chrono::days{i});
-            lunarLength = lunar.IsLeap ? leapDays(lunar.Year) : monthDays(lunar.Year, lunar.Month);
+            lunarLength = engine::lunarMonthLength(lunar.Year, lunar.Month, lunar.IsLeap);
         }
         if (month0 == 1 && i + 1 == lichun)
             y = yearCountIn(year, true);
@@ -154,7 +154,7 @@ int lunarMonthLength(const DayInfo& day)
 {
     if (day.NYear < kFirstLunarYear || day.NYear > kLastLunarYear || day.NMonth < 1 || day.NMonth > 12)
         return 0; // an empty record
-    return day.IsLeap ? leapDays(day.NYear) : monthDays(day.NYear, day.NMonth);
+    return engine::lunarMonthLength(day.NYear, day.NMonth, day.IsLeap);
 }
 
 MonthInfo::MonthInfo(engine::Clock now) : m_now(std::move(now)) {}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/analysis/Analysis.h"
+#include "engine/support/Text.h"
 #include "engine/support/Utf8.h"
 
 using namespace engine;
@@ -15,27 +16,16 @@ const std::string kFourSpaces = "    ";
 constexpr int kCellColumns = 8;
 
 // Leading and trailing blanks, the ideographic space included, are not part of a name.
-std::string trimBlanks(std::string_view s)
+std::string trimName(std::string_view s)
 {
     constexpr std::string_view kIdeographicSpace = "\u3000";
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-            s.remove_prefix(1);
-            trimmed = true;
-        }
-        while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-            s.remove_suffix(1);
-            trimmed = true;
-        }
-        if (s.starts_with(kIdeographicSpace)) {
+    for (std::size_t before = s.size() + 1; s.size() < before;) {
+        before = s.size();
+        s = trimBlanks(s);
+        if (s.starts_with(kIdeographicSpace))
             s.remove_prefix(kIdeographicSpace.size());
-            trimmed = true;
-        }
-        if (s.ends_with(kIdeographicSpace)) {
+        if (s.ends_with(kIdeographicSpace))
             s.remove_suffix(kIdeographicSpace.size());
-            trimmed = true;
-        }
     }
     return std::string(s);
 }
@@ -180,7 +170,7 @@ std::string StrDateToStr(std::string& sDate, const Clock& now)
 
 std::optional<std::string> checkRequest(const ChartRequest& request)
 {
-    if (trimBlanks(request.name).empty())
+    if (trimName(request.name).empty())
         return std::string("请输入姓名");
     return std::nullopt;
 }
@@ -197,7 +187,7 @@ ChartResult ChartComposer::compute(const ChartRequest& request) const
         if (!sTime)
             return result;
         ChartData d;
-        d.name = trimBlanks(request.name);
+        d.name = trimName(request.name);
         d.sexWord = request.male ? "男" : "女";
         d.iSex = request.male ? 1 : 0;
         d.sTime = *sTime;

@@ -1,8 +1,8 @@
 #include "models/chart/DateLists.h"
 
-#include <charconv>
-
+#include "engine/calendar/Calendar.h"
 #include "engine/support/RangeError.h"
+#include "engine/support/Text.h"
 #include "engine/support/Utf8.h"
 
 namespace models {
@@ -10,23 +10,11 @@ namespace {
 
 constexpr std::string_view kLeapMark = "闰";
 
-std::optional<int> readNumber(std::string_view text)
-{
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
+using engine::readNumber;
 
-int monthLength(const LandPP& landPP, bool lunar, int year, int month, bool leap)
+int monthLength(bool lunar, int year, int month, bool leap)
 {
-    const auto y = static_cast<std::int16_t>(year);
-    if (!lunar)
-        return landPP.SolarDays(y, static_cast<std::int16_t>(month - 1)); // counts months from 0
-    if (leap)
-        return landPP.LeapMonth(y) == month ? landPP.LeapDays(y) : 0;
-    return landPP.MonthDays(y, static_cast<std::int16_t>(month));
+    return lunar ? engine::lunarMonthLength(year, month, leap) : engine::solarDays(year, month - 1);
 }
 
 } // namespace
@@ -73,7 +61,7 @@ std::optional<std::vector<std::string>> monthTexts(const LandPP& landPP, bool lu
     return texts;
 }
 
-std::optional<std::vector<std::string>> dayTexts(const LandPP& landPP, bool lunar, std::string_view yearText,
+std::optional<std::vector<std::string>> dayTexts(bool lunar, std::string_view yearText,
                                                  std::string_view monthText)
 {
     const auto year = yearText.empty() && !lunar ? std::optional<int>(kYearWhenNoneChosen) : readNumber(yearText);
@@ -82,7 +70,7 @@ std::optional<std::vector<std::string>> dayTexts(const LandPP& landPP, bool luna
         return std::nullopt;
     const bool leap = lunar && monthText.find(kLeapMark) != std::string_view::npos;
     try {
-        const int count = monthLength(landPP, lunar, *year, *month, leap);
+        const int count = monthLength(lunar, *year, *month, leap);
         if (count <= 0)
             return std::nullopt;
         return numberTexts(1, count);

@@ -1,5 +1,7 @@
 #include "models/records/RecordFile.h"
 
+#include "engine/support/Text.h"
+
 #include "engine/support/Utf8.h"
 
 #include <algorithm>
@@ -27,14 +29,6 @@ constexpr std::array<std::string_view, 22> kDeviceNames = {
     "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
     "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9",
 };
-
-std::string_view trimmed(std::string_view s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 // A line end is CR LF, LF or a lone CR; a last line without one still counts.
 std::vector<std::string_view> splitLines(std::string_view text)
@@ -74,7 +68,7 @@ std::optional<std::string_view> after(std::string_view line, std::string_view la
     const auto pos = line.find(label);
     if (pos == std::string_view::npos)
         return std::nullopt;
-    return trimmed(line.substr(pos + label.size()));
+    return engine::trimBlanks(line.substr(pos + label.size()));
 }
 
 // The text between the first "公历：" and the first "农历：" that follows it, trimmed.
@@ -85,7 +79,7 @@ std::optional<std::string_view> birthText(std::string_view line)
     if (from == std::string_view::npos || to == std::string_view::npos || to < from + kGregorianLabel.size())
         return std::nullopt;
     const auto start = from + kGregorianLabel.size();
-    return trimmed(line.substr(start, to - start));
+    return engine::trimBlanks(line.substr(start, to - start));
 }
 
 bool isDeviceName(std::string_view name)

@@ -281,7 +281,7 @@ void Form1::rebuildMonthsAndDays()
 void Form1::rebuildDays()
 {
     const bool lunar = Combo1->currentText() != kGregorian;
-    const auto days = models::dayTexts(m_landPP, lunar, fromQt(Combo2->currentText()), fromQt(Combo3->currentText()));
+    const auto days = models::dayTexts(lunar, fromQt(Combo2->currentText()), fromQt(Combo3->currentText()));
     refill(Combo4, days.value_or(std::vector<std::string>{}));
     if (!days)
         warn(QStringLiteral("所选年月不在历表范围内"));

@@ -104,7 +104,7 @@ TEST(DateLists, DayCountFollowsTheMonth)
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(std::string(c.lunar ? "农历 " : "公历 ") + c.year + " " + c.month);
-        const auto days = dayTexts(LandPP{}, c.lunar, c.year, c.month);
+        const auto days = dayTexts(c.lunar, c.year, c.month);
         ASSERT_EQ(countOf(days), c.days);
         EXPECT_EQ(days->front(), "01");
         EXPECT_EQ(days->back(), std::to_string(c.days));
@@ -128,7 +128,7 @@ TEST(DateLists, UnlistableChoicesGiveNoList)
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(std::string(c.year) + " " + c.month);
-        EXPECT_FALSE(dayTexts(LandPP{}, c.lunar, c.year, c.month));
+        EXPECT_FALSE(dayTexts(c.lunar, c.year, c.month));
     }
     EXPECT_FALSE(monthTexts(LandPP{}, true, "1899"));
 }
