@@ -66,7 +66,7 @@ LuckReadings luckReadings(LocalTime birth, int sex)
         r.pillars[i] = pillar;
         r.tenGods[i] = tenGod(dayStem, stemName(pillar));
         r.growth[i] = growthStage(dayStem, branchName(pillar));
-        r.naYin[i] = naYin(ganZhi(pillar));
+        r.naYin[i] = naYin(ganZhiName(pillar));
     }
     r.firstYearly = yearCount(r.handOver);
     return r;

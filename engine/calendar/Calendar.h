@@ -18,6 +18,7 @@ namespace engine {
 std::string_view stemName(long long count);   // count reduced mod 10
 std::string_view branchName(long long count); // count reduced mod 12
 std::string ganZhi(long long count);          // stem then branch of one count
+std::string_view ganZhiName(long long count); // the same, viewing a table built at first use
 int stemIndex(std::string_view text);         // 0-9; 0 when no stem equals the text
 int branchIndex(std::string_view text);       // 0-11; 0 when no branch equals the text
 

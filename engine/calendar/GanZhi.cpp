@@ -32,9 +32,18 @@ std::string_view branchName(long long count)
 
 std::string ganZhi(long long count)
 {
-    std::string text(stemName(count));
-    text += branchName(count);
-    return text;
+    return std::string(ganZhiName(count));
+}
+
+std::string_view ganZhiName(long long count)
+{
+    static const std::array<std::string, 60> names = [] {
+        std::array<std::string, 60> all;
+        for (int n = 0; n < 60; ++n)
+            all[static_cast<std::size_t>(n)] = std::string(stemName(n)) + std::string(branchName(n));
+        return all;
+    }();
+    return names[static_cast<std::size_t>(floorMod(count, 60))];
 }
 
 int stemIndex(std::string_view text)

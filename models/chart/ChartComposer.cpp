@@ -237,10 +237,11 @@ std::vector<std::string> ChartComposer::lines(const ChartData& d, const ChartReq
     out.push_back(row("旺衰： ", d.luck.growth));
     out.push_back(row("纳音： ", d.luck.naYin));
     out.push_back(row("十神： ", d.luck.tenGods));
-    std::array<std::string, 8> luckPillars, ages, years;
+    std::array<std::string_view, 8> luckPillars;
+    std::array<std::string, 8> ages, years;
     for (std::size_t i = 0; i < 8; ++i) {
         const int decades = 10 * static_cast<int>(i);
-        luckPillars[i] = ganZhi(d.luck.pillars[i]);
+        luckPillars[i] = ganZhiName(d.luck.pillars[i]);
         ages[i] = std::to_string(d.startAge + decades) + "岁";
         years[i] = std::to_string(d.startYear + decades);
     }
@@ -249,9 +250,9 @@ std::vector<std::string> ChartComposer::lines(const ChartData& d, const ChartReq
     out.push_back(row("交运： ", years));
     // Column c is luck pillar c, row r its r-th year: the yearly pillars run on from the hand-over year.
     for (int r = 0; r < 10; ++r) {
-        std::array<std::string, 8> yearly;
+        std::array<std::string_view, 8> yearly;
         for (std::size_t c = 0; c < 8; ++c)
-            yearly[c] = ganZhi(d.luck.firstYearly + 10 * static_cast<int>(c) + r);
+            yearly[c] = ganZhiName(d.luck.firstYearly + 10 * static_cast<int>(c) + r);
         out.push_back(row(r == 0 ? "岁数： " : kContinuation, yearly));
     }
     out.emplace_back();
@@ -271,9 +272,13 @@ std::optional<std::vector<std::string>> ChartComposer::compose(const ChartReques
 
 std::string joinLines(const std::vector<std::string>& lines, const std::string& eol)
 {
-    std::string text;
+    std::size_t size = 0;
     for (const auto& line : lines)
-        text += line + eol;
+        size += line.size() + eol.size();
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines)
+        text.append(line).append(eol);
     return text;
 }
 
