@@ -8,6 +8,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$ROOT/scripts/setup-deps.sh"
 
+echo "== Layers and layout"
+"$ROOT/scripts/check-layers.sh"
+
 echo "== Release build and tests ($BUILD_DIR)"
 configure_release
 cmake --build "$BUILD_DIR" -j "$JOBS"
