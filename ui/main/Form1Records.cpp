@@ -136,7 +136,7 @@ void Form1::connectTreeHandlers()
 
 void Form1::LoadTree()
 {
-    m_tree.LoadTree(m_store.listGroups());
+    m_tree.load(m_store.listGroups());
     showDataLocation();
     TreeView1->clear();
     const TreeNode& root = m_tree.root();

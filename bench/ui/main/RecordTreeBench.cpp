@@ -44,7 +44,7 @@ void BM_RecordTreeLoad(benchmark::State& state)
     store::RecordStore store(ui::fromQt(programFolder()));
     models::RecordTree tree;
     for (auto _ : state) {
-        tree.LoadTree(store.listGroups());
+        tree.load(store.listGroups());
         benchmark::DoNotOptimize(tree.size());
     }
     state.counters["nodes"] = static_cast<double>(tree.size());
