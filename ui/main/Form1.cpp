@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "engine/support/RangeError.h"
+#include "models/chart/DateLists.h"
 #include "ui/about/FormAbout.h"
 #include "ui/calendar/FormWNL.h"
 #include "ui/common/ChartFont.h"
@@ -8,8 +9,8 @@
 #include "ui/common/Links.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
+#include "ui/common/WidgetBuilders.h"
 #include "ui/lookup/FormNiBZ.h"
-#include "models/chart/DateLists.h"
 #include "ui/solartime/FormPTY.h"
 
 #include <QAction>
@@ -37,6 +38,9 @@
 #include <string>
 
 using ui::fromQt;
+using ui::menuItem;
+using ui::named;
+using ui::placed;
 using ui::toQt;
 using ui::twips;
 using ui::twipsRect;
@@ -66,13 +70,6 @@ constexpr int kYearShownAtStart = 80; // 1980
 constexpr int kHourShownAtStart = 1;  // 01
 constexpr int kMinuteShownAtStart = 1;
 
-template <class Widget> Widget* placed(Widget* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(toQt(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 // Captions sit under the controls they name; they must not take those controls' clicks.
 QLabel* caption(QWidget* parent, const char* name, const char* text, const QRect& geometry)
 {
@@ -99,18 +96,9 @@ void refill(QComboBox* combo, const std::vector<std::string>& texts, int selecte
     combo->setCurrentIndex(texts.empty() ? -1 : selected);
 }
 
-QAction* menuItem(QMenu* menu, const char* name, const char* text)
-{
-    QAction* action = menu->addAction(toQt(text));
-    action->setObjectName(toQt(name));
-    return action;
-}
-
 QMenu* menu(QMenuBar* bar, const char* name, const char* title)
 {
-    QMenu* m = bar->addMenu(toQt(title));
-    m->setObjectName(toQt(name));
-    return m;
+    return named(bar->addMenu(toQt(title)), name);
 }
 
 } // namespace

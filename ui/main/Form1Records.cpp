@@ -5,6 +5,7 @@
 #include "ui/common/Guarded.h"
 
 #include "ui/common/QtText.h"
+#include "ui/common/WidgetBuilders.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -25,6 +26,7 @@
 using models::NodeKind;
 using models::TreeNode;
 using ui::fromQt;
+using ui::menuItem;
 using ui::toQt;
 
 namespace {
@@ -69,13 +71,6 @@ std::string trimmed(const std::string& text)
     return fromQt(toQt(text).trimmed());
 }
 
-QAction* menuItem(QMenu* menu, const char* name, const char* text)
-{
-    QAction* action = menu->addAction(toQt(text));
-    action->setObjectName(toQt(name));
-    return action;
-}
-
 } // namespace
 
 void Form1::buildTree()
@@ -91,8 +86,9 @@ void Form1::buildTree()
         const std::string key = fromQt(index.data(kKeyRole).toString());
         const QString oldText = index.data(Qt::DisplayRole).toString();
         // Later, once the editor has closed: a message box or a reopened editor must not meet the closing one.
-        QTimer::singleShot(
-            0, this, [this, key, oldText, text] { ui::runGuarded(this, [&] { TreeView1_AfterLabelEdit(key, oldText, text); }); });
+        QTimer::singleShot(0, this, [this, key, oldText, text] {
+            ui::runGuarded(this, [&] { TreeView1_AfterLabelEdit(key, oldText, text); });
+        });
     }));
     TreeView1->viewport()->installEventFilter(this);
 }
@@ -101,9 +97,7 @@ void Form1::buildTree()
 void Form1::buildTreeMenus()
 {
     const auto popup = [this](const char* name, const char* title) {
-        auto* menu = new QMenu(toQt(title), this);
-        menu->setObjectName(toQt(name));
-        return menu;
+        return ui::named(new QMenu(toQt(title), this), name);
     };
     menuRoot = popup("menuRoot", "树型根操作");
     zuAdd = menuItem(menuRoot, "zuAdd", "新建组");
