@@ -35,10 +35,9 @@ void RecordTree::load(const std::vector<GroupListing>& groups)
 
 void RecordTree::addGroupRecords(const GroupListing& group, const std::string& parentKey, std::size_t i)
 {
-    for (std::size_t j = 0; j < group.records.size(); ++j) {
-        const std::string key = uniqueKey("childa" + std::to_string(i) + std::to_string(j));
-        add(key, group.records[j], NodeKind::Record, parentKey, false);
-    }
+    for (std::size_t j = 0; j < group.records.size(); ++j)
+        add(uniqueKey("childa" + std::to_string(i) + std::to_string(j)), group.records[j], NodeKind::Record, parentKey,
+            false);
 }
 
 const TreeNode& RecordTree::root() const
@@ -115,8 +114,8 @@ std::string RecordTree::addGroup(const std::string& name, int r)
     std::string number = std::to_string(root().children.size() + 1);
     if (name.starts_with(kNewGroupName))
         number = name.substr(kNewGroupName.size());
-    const std::string key = uniqueKey("newZu" + number + "_" + std::to_string(r));
-    return add(key, name, NodeKind::Group, std::string(kRootKey), true);
+    return add(uniqueKey("newZu" + number + "_" + std::to_string(r)), name, NodeKind::Group, std::string(kRootKey),
+               true);
 }
 
 void RecordTree::rename(const std::string& key, const std::string& text)
