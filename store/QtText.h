@@ -18,4 +18,10 @@ inline std::string fromQt(const QString& text)
     return text.toStdString(); // UTF-8
 }
 
+// Without the white space at either end, Unicode's (the ideographic space included) as Qt counts it.
+inline std::string trimmed(std::string_view text)
+{
+    return fromQt(toQt(text).trimmed());
+}
+
 } // namespace store

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/records/NameGuard.h"
 #include "models/records/RecordFile.h"
 #include "models/records/RecordTree.h"
 

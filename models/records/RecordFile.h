@@ -6,8 +6,7 @@
 #include <string>
 #include <string_view>
 
-// The text of a person's record file, and the names a record or a group may take. Plain C++: the record store
-// does the files and their encoding.
+// The text of a person's record file. Plain C++: the record store does the files and their encoding.
 namespace models {
 
 inline constexpr std::string_view kRemarkLabel = "备注：";
@@ -29,10 +28,5 @@ std::string composeRecord(std::string_view chart, std::string_view remark);
 // Reads a record file's text (line ends CR LF, LF or CR). Nothing when chart line 1 lacks "性别：", chart line 2
 // lacks "公历：" followed by "农历：", or the chart has fewer than two lines: such a file shows nothing.
 std::optional<StoredRecord> parseRecord(std::string_view text);
-
-// Why `name` + `extension` cannot be a file or folder name inside the data directory on any desktop system, or
-// nothing when it can. Names from the tree, the name box and imported files all pass through here before a path
-// is formed, so no name can reach outside its folder.
-std::optional<std::string> nameProblem(std::string_view name, std::string_view extension = {});
 
 } // namespace models

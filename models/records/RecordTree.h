@@ -44,17 +44,40 @@ struct SaveTarget
     std::string_view prefix; // "zuot" or "zunew"
 };
 
+// Told of every change to a tree, before and after, in the order an item model announces its own; a view's model
+// follows the tree through these. Between a "before" and its "after" the tree is as it was.
+class RecordTreeObserver
+{
+public:
+    virtual ~RecordTreeObserver() = default;
+    virtual void beforeReset() = 0;
+    virtual void afterReset() = 0;
+    // A node comes in as child `row` of `parent`.
+    virtual void beforeInsert(const TreeNode& parent, std::size_t row) = 0;
+    virtual void afterInsert() = 0;
+    // Child `row` of `parent` goes, with everything under it.
+    virtual void beforeRemove(const TreeNode& parent, std::size_t row) = 0;
+    virtual void afterRemove() = 0;
+    virtual void renamed(const TreeNode& node) = 0;
+};
+
 class RecordTree
 {
 public:
     RecordTree(); // the root alone
 
+    // One observer at a time; nullptr for none. The observer must outlive the tree or be replaced first.
+    void setObserver(RecordTreeObserver* observer) { m_observer = observer; }
+
     // Rebuilds the whole tree from the folders, with the keys "zuOther", "zu" + i and "childa" + i + j.
-    void LoadTree(const std::vector<GroupListing>& groups);
+    void load(const std::vector<GroupListing>& groups);
 
     const TreeNode& root() const;
     const TreeNode* find(std::string_view key) const;
     std::size_t size() const { return m_nodes.size(); }
+
+    // The node's place among its parent's children; 0 for the root.
+    std::size_t row(const TreeNode& node) const;
 
     // The group node of that name, if any.
     const TreeNode* group(std::string_view name) const;
@@ -81,13 +104,16 @@ public:
     void remove(const std::string& key);
 
 private:
-    void LoadGroupNodes(const GroupListing& group, const std::string& parentKey, std::size_t i);
+    void addGroupRecords(const GroupListing& group, const std::string& parentKey, std::size_t i);
     // The wanted key, or the first of wanted + "_2", "_3" ... that no node has: the published key forms can
     // repeat ("childa" + 1 + 11 and "childa" + 11 + 1), and a key must name one node.
     std::string uniqueKey(std::string wanted) const;
-    const std::string& add(std::string key, std::string text, NodeKind kind, const std::string& parent);
+    // Adds a node as the last child of `parent`, announcing it when `announce` is set.
+    const std::string& add(std::string key, std::string text, NodeKind kind, const std::string& parent, bool announce);
+    void erase(const std::string& key); // the node and everything under it, unannounced
 
     std::unordered_map<std::string, TreeNode> m_nodes;
+    RecordTreeObserver* m_observer = nullptr;
 };
 
 } // namespace models

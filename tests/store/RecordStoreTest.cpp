@@ -1,6 +1,7 @@
 #include "store/RecordStore.h"
 
 #include "store/QtText.h"
+#include "tests/store/FileTesting.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,26 +13,14 @@
 #include <map>
 #include <string>
 
+using store::fromQt;
 using store::GroupDeletion;
 using store::RecordStore;
-using store::fromQt;
 using store::toQt;
+using storetest::readBytes;
+using storetest::writeBytes;
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fromQt(path);
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QByteArray hex(const char* digits)
 {

@@ -3,6 +3,7 @@
 #include "ui/common/Links.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Version.h"
+#include "ui/common/WidgetBuilders.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -17,9 +18,7 @@ namespace {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text)
 {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(toQt(name));
-    return l;
+    return ui::named(new QLabel(text, parent), name);
 }
 
 } // namespace
@@ -48,8 +47,7 @@ FormAbout::FormAbout(QWidget* parent) : QDialog(parent)
     LabelLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(LabelLink, &QLabel::linkActivated, this, [] { ui::links::openPage(ui::links::kHome); });
 
-    CommandOK = new QPushButton(QStringLiteral("确定"), this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
+    CommandOK = ui::named(new QPushButton(QStringLiteral("确定"), this), "CommandOK");
     CommandOK->setDefault(true);
     connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
 

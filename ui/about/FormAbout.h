@@ -17,10 +17,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* Picture1 = nullptr;
-    QLabel* LabelProduct = nullptr;
-    QLabel* LabelVersion = nullptr;
-    QLabel* LabelContact = nullptr;
-    QLabel* LabelLink = nullptr;
-    QPushButton* CommandOK = nullptr;
+    QLabel* Picture1 = nullptr;       // program picture; opens the home page
+    QLabel* LabelProduct = nullptr;   // product name
+    QLabel* LabelVersion = nullptr;   // version
+    QLabel* LabelContact = nullptr;   // contact
+    QLabel* LabelLink = nullptr;      // home page link
+    QPushButton* CommandOK = nullptr; // closes the box
 };

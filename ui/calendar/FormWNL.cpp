@@ -5,6 +5,7 @@
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
+#include "ui/common/WidgetBuilders.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -23,6 +24,7 @@
 #include <utility>
 
 using models::Rgb;
+using ui::placed;
 using ui::toQt;
 using ui::twips;
 using ui::twipsRect;
@@ -60,13 +62,6 @@ constexpr Legend kLegends[] = {
     {"*代表农历节日", models::kNongFestivalFore},
     {"*代表节气", models::kTermFore},
 };
-
-template <class Widget> Widget* placed(Widget* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(toQt(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& geometry,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)

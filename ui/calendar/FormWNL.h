@@ -59,42 +59,42 @@ private:
 
     engine::Clock m_now;
     models::MonthInfo m_info;
-    std::int16_t ShownYear = models::kFirstShownYear;
-    std::int16_t ShownMonth = 1;
-    std::int16_t ShownDay = 1;
+    std::int16_t ShownYear = models::kFirstShownYear; // year of the grid, 1901 to 2099
+    std::int16_t ShownMonth = 1;                      // month of the grid, 1 to 12
+    std::int16_t ShownDay = 1;                        // day of the panel at start and after 今日
 
-    QLabel* captionGongLi = nullptr;
-    QComboBox* Combo_Year = nullptr;
-    QLabel* captionYear = nullptr;
-    QComboBox* Combo_Month = nullptr;
-    QLabel* captionMonth = nullptr;
-    QPushButton* CommandYearUp = nullptr;
-    QPushButton* CommandYearDown = nullptr;
-    QPushButton* CommandMonthUp = nullptr;
-    QPushButton* CommandMonthDown = nullptr;
-    QPushButton* CommandToday = nullptr;
+    QLabel* captionGongLi = nullptr;         // "公历" before the year list
+    QComboBox* Combo_Year = nullptr;         // year list, 1901 to 2099
+    QLabel* captionYear = nullptr;           // "年" after it
+    QComboBox* Combo_Month = nullptr;        // month list, 1 to 12
+    QLabel* captionMonth = nullptr;          // "月" after it
+    QPushButton* CommandYearUp = nullptr;    // one year back
+    QPushButton* CommandYearDown = nullptr;  // one year forward
+    QPushButton* CommandMonthUp = nullptr;   // one month back
+    QPushButton* CommandMonthDown = nullptr; // one month forward
+    QPushButton* CommandToday = nullptr;     // back to today
 
-    QGroupBox* FrameClock = nullptr;
-    QLabel* Label_Date = nullptr;
-    QLabel* Label_Time = nullptr;
-    QLabel* Label_ShiChen = nullptr;
-    QTimer* Timer1 = nullptr;
+    QGroupBox* FrameClock = nullptr; // "本机时间": the running clock
+    QLabel* Label_Date = nullptr;    // clock date
+    QLabel* Label_Time = nullptr;    // clock time
+    QLabel* Label_ShiChen = nullptr; // clock double hour
+    QTimer* Timer1 = nullptr;        // ticks the clock every second
 
-    QLabel* Label4 = nullptr;
-    std::array<QLabel*, 7> labl_week{};
-    std::array<QLabel*, models::kGridCells> Label_Newli{};
-    std::array<QLabel*, models::kGridCells> Label_Oldli{};
-    std::array<QLabel*, 3> legend{};
+    QLabel* Label4 = nullptr;                              // year header over the grid
+    std::array<QLabel*, 7> labl_week{};                    // weekday heads over the columns, Sunday first
+    std::array<QLabel*, models::kGridCells> Label_Newli{}; // day numbers of the 42 cells
+    std::array<QLabel*, models::kGridCells> Label_Oldli{}; // lunar days, terms and festivals of the cells
+    std::array<QLabel*, 3> legend{};                       // what the marker colours mean
 
-    QLabel* LabelToday = nullptr;
-    QLabel* LabelYM = nullptr;
-    QLabel* LabelDay = nullptr;
-    QLabel* LabelWeek = nullptr;
-    QLabel* LabelNongYMD = nullptr;
-    QLabel* LabelNongLi = nullptr;
-    QLabel* LabelPZ = nullptr;
-    QLabel* LabelXS = nullptr;
-    QLabel* LabelFS = nullptr;
-    QLabel* LabelCS = nullptr;
-    QLabel* LabelYJ = nullptr;
+    QLabel* LabelToday = nullptr;   // the day's terms and festivals
+    QLabel* LabelYM = nullptr;      // year and month
+    QLabel* LabelDay = nullptr;     // day number, large
+    QLabel* LabelWeek = nullptr;    // weekday
+    QLabel* LabelNongYMD = nullptr; // lunar date
+    QLabel* LabelNongLi = nullptr;  // year, month and day pillars
+    QLabel* LabelPZ = nullptr;      // 彭祖百忌
+    QLabel* LabelXS = nullptr;      // 喜神 direction
+    QLabel* LabelFS = nullptr;      // 福神 direction
+    QLabel* LabelCS = nullptr;      // 财神 direction
+    QLabel* LabelYJ = nullptr;      // 宜 and 忌
 };

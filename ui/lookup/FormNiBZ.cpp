@@ -6,6 +6,7 @@
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
+#include "ui/common/WidgetBuilders.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,6 +22,7 @@
 #include <utility>
 
 using ui::fromQt;
+using ui::placed;
 using ui::toQt;
 using ui::twips;
 using ui::twipsRect;
@@ -42,13 +44,6 @@ constexpr int kFirstStartYear = 1901;
 constexpr int kStartYearShownAtStart = 50; // 1951
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-template <class Widget> Widget* placed(Widget* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(toQt(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLabel* pillarHead(QWidget* frame, const char* name, const char* text, int column)
 {

@@ -47,24 +47,24 @@ private:
     LandPP m_landPP;
     BirthMomentSink m_setBirthMoment;
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* ComboYearG = nullptr;
-    QComboBox* ComboMonthG = nullptr;
-    QComboBox* ComboDayG = nullptr;
-    QComboBox* ComboHourG = nullptr;
-    QComboBox* ComboYearZ = nullptr;
-    QComboBox* ComboMonthZ = nullptr;
-    QComboBox* ComboDayZ = nullptr;
-    QComboBox* ComboHourZ = nullptr;
-    QLabel* Label6 = nullptr;
-    QComboBox* ComboStartYear = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* CommandPP = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QLineEdit* TextTime = nullptr;
-    QLabel* Label5 = nullptr;
+    QGroupBox* Frame1 = nullptr;         // "八字回推": groups the pillar lists
+    QLabel* Label1 = nullptr;            // "年柱" head
+    QLabel* Label2 = nullptr;            // "月柱" head
+    QLabel* Label3 = nullptr;            // "日柱" head
+    QLabel* Label4 = nullptr;            // "时柱" head
+    QComboBox* ComboYearG = nullptr;     // year stem
+    QComboBox* ComboMonthG = nullptr;    // month stem
+    QComboBox* ComboDayG = nullptr;      // day stem
+    QComboBox* ComboHourG = nullptr;     // hour stem
+    QComboBox* ComboYearZ = nullptr;     // year branch
+    QComboBox* ComboMonthZ = nullptr;    // month branch
+    QComboBox* ComboDayZ = nullptr;      // day branch
+    QComboBox* ComboHourZ = nullptr;     // hour branch
+    QLabel* Label6 = nullptr;            // "起始年" head
+    QComboBox* ComboStartYear = nullptr; // first year of the search
+    QPushButton* Command1 = nullptr;     // run the lookup
+    QPushButton* CommandPP = nullptr;    // chart the found moment in the main window
+    QPlainTextEdit* Text1 = nullptr;     // the request and its answer
+    QLineEdit* TextTime = nullptr;       // the found moment
+    QLabel* Label5 = nullptr;            // note on the search range
 };

@@ -1,16 +1,12 @@
 #include "ui/main/Form1.h"
 
 #include "engine/support/RangeError.h"
-#include "ui/about/FormAbout.h"
-#include "ui/calendar/FormWNL.h"
+#include "models/chart/DateLists.h"
 #include "ui/common/ChartFont.h"
 #include "ui/common/Guarded.h"
-#include "ui/common/Links.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
-#include "ui/lookup/FormNiBZ.h"
-#include "models/chart/DateLists.h"
-#include "ui/solartime/FormPTY.h"
+#include "ui/common/WidgetBuilders.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -30,13 +26,14 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 #include <exception>
 #include <string>
 
 using ui::fromQt;
+using ui::placed;
 using ui::toQt;
 using ui::twips;
 using ui::twipsRect;
@@ -49,7 +46,6 @@ const QString kLunar = QStringLiteral("农历");
 // Design size of the client area (menu bar excluded, status bar included), in twips.
 constexpr int kClientWidth = 10980;
 constexpr int kClientHeight = 7035;
-constexpr int kStatusHeight = 375;
 
 // The resize rules measure the outer window of a classic desktop. The window manager owns the real frame, so its
 // share is a fixed allowance: two borders across; caption, menu bar and borders down.
@@ -65,13 +61,6 @@ constexpr int kSnapOuterHeight = 7000;
 constexpr int kYearShownAtStart = 80; // 1980
 constexpr int kHourShownAtStart = 1;  // 01
 constexpr int kMinuteShownAtStart = 1;
-
-template <class Widget> Widget* placed(Widget* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(toQt(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 // Captions sit under the controls they name; they must not take those controls' clicks.
 QLabel* caption(QWidget* parent, const char* name, const char* text, const QRect& geometry)
@@ -97,20 +86,6 @@ void refill(QComboBox* combo, const std::vector<std::string>& texts, int selecte
     for (const auto& text : texts)
         combo->addItem(toQt(text));
     combo->setCurrentIndex(texts.empty() ? -1 : selected);
-}
-
-QAction* menuItem(QMenu* menu, const char* name, const char* text)
-{
-    QAction* action = menu->addAction(toQt(text));
-    action->setObjectName(toQt(name));
-    return action;
-}
-
-QMenu* menu(QMenuBar* bar, const char* name, const char* title)
-{
-    QMenu* m = bar->addMenu(toQt(title));
-    m->setObjectName(toQt(name));
-    return m;
 }
 
 } // namespace
@@ -169,7 +144,7 @@ void Form1::buildControls()
 
 void Form1::buildTextBoxes(QWidget* client)
 {
-    TreeView1 = placed(new QTreeWidget(client), "TreeView1", twipsRect(240, 1200, 2655, 2655));
+    TreeView1 = placed(new QTreeView(client), "TreeView1", twipsRect(240, 1200, 2655, 2655));
     buildTree();
     TexCont = placed(new QPlainTextEdit(client), "TexCont", twipsRect(3000, 1200, 7815, 3375));
     TexCont->setFont(ui::chartFont());
@@ -179,42 +154,6 @@ void Form1::buildTextBoxes(QWidget* client)
     LabelMark = caption(client, "LabelMark", "备注信息：", twipsRect(3120, 4800, 1215, 255));
     TextMark = placed(new QPlainTextEdit(client), "TextMark", twipsRect(3000, 5160, 7815, 975));
     TextMark->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
-
-void Form1::buildMenus()
-{
-    menuFile = menu(menuBar(), "menuFile", "文件(&F)");
-    mSave = menuItem(menuFile, "mSave", "保存记录");
-    mGe2 = menuFile->addSeparator();
-    mGe2->setObjectName(QStringLiteral("mGe2"));
-    mExit = menuItem(menuFile, "mExit", "退出系统");
-
-    menuTool = menu(menuBar(), "menuTool", "辅助工具(&T)");
-    mPing = menuItem(menuTool, "mPing", "平太阳时");
-    mWNL = menuItem(menuTool, "mWNL", "万年历");
-    mNiBZ = menuItem(menuTool, "mNiBZ", "八字回推");
-
-    menuWang = menu(menuBar(), "menuWang", "网站(&W)");
-    mHome = menuItem(menuWang, "mHome", "澄枢网");
-    mPaiPan = menuItem(menuWang, "mPaiPan", "在线排盘");
-
-    menuHelp = menu(menuBar(), "menuHelp", "帮助(&H)");
-    mAbout = menuItem(menuHelp, "mAbout", "关于排盘");
-}
-
-void Form1::buildStatusBar()
-{
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFixedHeight(twips(kStatusHeight));
-    Panel1 = new QLabel(QStringLiteral("状态信息"), StatusBar1);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    auto* home =
-        new QLabel(toQt(std::string(ui::links::kHomeName) + "（" + std::string(ui::links::kHome) + "）"), StatusBar1);
-    home->setObjectName(QStringLiteral("Panel2"));
-    StatusBar1->addWidget(Panel1, 1);
-    StatusBar1->addWidget(home);
-    setStatusBar(StatusBar1);
 }
 
 void Form1::connectHandlers()
@@ -328,45 +267,6 @@ void Form1::Command1_Click()
     }
     TexCont->setPlainText(toQt(models::joinLines(*lines)));
     TextMark->clear();
-}
-
-void Form1::mExit_Click()
-{
-    close();
-}
-
-void Form1::mPing_Click()
-{
-    FormPTY window(this);
-    window.exec();
-}
-
-void Form1::mWNL_Click()
-{
-    FormWNL window(this);
-    window.exec();
-}
-
-void Form1::mNiBZ_Click()
-{
-    FormNiBZ window([this](const engine::LocalTime& t) { setBirthMoment(t); }, this);
-    window.exec();
-}
-
-void Form1::mAbout_Click()
-{
-    FormAbout window(this);
-    window.exec();
-}
-
-void Form1::mHome_Click()
-{
-    ui::links::openPage(ui::links::kHome);
-}
-
-void Form1::mPaiPan_Click()
-{
-    ui::links::openPage(ui::links::kPaiPan);
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

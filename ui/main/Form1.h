@@ -3,14 +3,16 @@
 #include "engine/LandPP.h"
 #include "engine/support/DateTime.h"
 #include "models/chart/ChartComposer.h"
-#include "store/RecordStore.h"
 #include "models/records/RecordTree.h"
+#include "store/RecordActions.h"
+#include "store/RecordStore.h"
+#include "ui/main/RecordTreeModel.h"
 
 #include <QIcon>
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,8 +26,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 // The main window: the chart request, the chart text and its remark, the record tree, and the menus of the other
 // windows.
@@ -51,25 +52,34 @@ protected:
 private:
     void buildControls();
     void buildTextBoxes(QWidget* client);
+    void connectHandlers();
+
+    // Form1Menus.cpp: the menu bar, the status bar, and the windows and pages the menus open.
     void buildMenus();
     void buildStatusBar();
-    void connectHandlers();
+    void mExit_Click();
+    void mPing_Click();
+    void mWNL_Click();
+    void mNiBZ_Click();
+    void mAbout_Click();
+    void mHome_Click();
+    void mPaiPan_Click();
 
     // Form1Records.cpp: the record tree and the record files.
     void buildTree();
     void buildTreeMenus();
     void connectTreeHandlers();
     void LoadTree();
-    void showDataLocation();
-    QTreeWidgetItem* treeItem(const models::TreeNode& node) const;
-    QTreeWidgetItem* findItem(const std::string& key) const;
+    void showOutcome(const store::Outcome& outcome);
     const models::TreeNode* selectedNode() const;
+    std::string selectedKey() const; // empty when nothing is selected
     bool SaveRecord(const std::string& name);
     void ShowRecord(const std::string& group, const std::string& name);
+    void TreeView1_Expand(const QModelIndex& index);
     void TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos);
-    void TreeView1_AfterLabelEdit(const std::string& key, const QString& oldText, const QString& newText);
+    bool TreeView1_AfterLabelEdit(const std::string& key, const std::string& name);
     void editLabelLater(const std::string& key);
-    std::optional<QString> askFileName(bool saving);
+    std::optional<std::string> askFileName(bool saving);
     void shuKan_Click();
     void shuDel_Click();
     void shuDao_Click();
@@ -78,6 +88,7 @@ private:
     void zuDel_Click();
     void zuDaoRu_Click();
     void zuMing_Click();
+    void mSave_Click();
 
     void Form_Load();
     void Form_Resize();
@@ -85,14 +96,6 @@ private:
     void Combo2_Click();
     void Combo3_Click();
     void Command1_Click();
-    void mSave_Click();
-    void mExit_Click();
-    void mPing_Click();
-    void mWNL_Click();
-    void mNiBZ_Click();
-    void mAbout_Click();
-    void mHome_Click();
-    void mPaiPan_Click();
 
     models::ChartRequest readRequest() const;
     void rebuildMonthsAndDays();
@@ -104,56 +107,58 @@ private:
     models::ChartComposer m_composer;
     store::RecordStore m_store;
     models::RecordTree m_tree;
+    store::RecordActions m_actions{m_store, m_tree};
+    std::unique_ptr<ui::RecordTreeModel> m_treeModel; // after the tree: it stops observing before the tree goes
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* TxtName = nullptr;
-    std::array<QRadioButton*, 2> OptSex{};
-    QLabel* Label2 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    QComboBox* Combo3 = nullptr;
-    QComboBox* Combo4 = nullptr;
-    QComboBox* Combo5 = nullptr;
-    QComboBox* Combo6 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QComboBox* ComboPai = nullptr;
-    QCheckBox* CheckShen = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPlainTextEdit* TexCont = nullptr;
-    QLabel* LabelMark = nullptr;
-    QPlainTextEdit* TextMark = nullptr;
-    QTreeWidget* TreeView1 = nullptr;
-    std::array<QIcon, 3> ImageList1; // pictures 1 to 3: root and group, expanded node, record
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;              // caption of the name box
+    QLineEdit* TxtName = nullptr;          // name
+    std::array<QRadioButton*, 2> OptSex{}; // sex: 男, 女
+    QLabel* Label2 = nullptr;              // caption of the date row
+    QComboBox* Combo1 = nullptr;           // calendar kind: 公历 or 农历
+    QComboBox* Combo2 = nullptr;           // year list
+    QComboBox* Combo3 = nullptr;           // month list
+    QComboBox* Combo4 = nullptr;           // day list
+    QComboBox* Combo5 = nullptr;           // hour list
+    QComboBox* Combo6 = nullptr;           // minute list
+    QLabel* Label3 = nullptr;              // "年" after the year
+    QLabel* Label4 = nullptr;              // "月" after the month
+    QLabel* Label5 = nullptr;              // "日" after the day
+    QLabel* Label6 = nullptr;              // "时" after the hour
+    QLabel* Label7 = nullptr;              // "分" after the minute
+    QComboBox* ComboPai = nullptr;         // layout of the pillar rows: 竖排 or 横排
+    QCheckBox* CheckShen = nullptr;        // symbolic stars on or off
+    QPushButton* Command1 = nullptr;       // make the chart
+    QPlainTextEdit* TexCont = nullptr;     // the chart text
+    QLabel* LabelMark = nullptr;           // caption of the remark box
+    QPlainTextEdit* TextMark = nullptr;    // remark saved with the record
+    QTreeView* TreeView1 = nullptr;        // groups and records
+    std::array<QIcon, 3> ImageList1;       // tree pictures: root and group, expanded node, record
+    QStatusBar* StatusBar1 = nullptr;      // status line
+    QLabel* Panel1 = nullptr;              // status text, or where the records are kept
 
-    QMenu* menuFile = nullptr;
-    QMenu* menuTool = nullptr;
-    QMenu* menuWang = nullptr;
-    QMenu* menuHelp = nullptr;
-    QAction* mSave = nullptr;
-    QAction* mGe2 = nullptr;
-    QAction* mExit = nullptr;
-    QAction* mPing = nullptr;
-    QAction* mWNL = nullptr;
-    QAction* mNiBZ = nullptr;
-    QAction* mHome = nullptr;
-    QAction* mPaiPan = nullptr;
-    QAction* mAbout = nullptr;
+    QMenu* menuFile = nullptr;  // 文件
+    QMenu* menuTool = nullptr;  // 辅助工具
+    QMenu* menuWang = nullptr;  // 网站
+    QMenu* menuHelp = nullptr;  // 帮助
+    QAction* mSave = nullptr;   // save the record
+    QAction* mGe2 = nullptr;    // separator
+    QAction* mExit = nullptr;   // end the program
+    QAction* mPing = nullptr;   // mean solar time window
+    QAction* mWNL = nullptr;    // perpetual calendar window
+    QAction* mNiBZ = nullptr;   // reverse lookup window
+    QAction* mHome = nullptr;   // home page
+    QAction* mPaiPan = nullptr; // online chart page
+    QAction* mAbout = nullptr;  // about box
 
-    QMenu* menuRoot = nullptr;
-    QMenu* menuZu = nullptr;
-    QMenu* menuTree = nullptr;
-    QAction* zuAdd = nullptr;
-    QAction* zuDel = nullptr;
-    QAction* zuDaoRu = nullptr;
-    QAction* zuMing = nullptr;
-    QAction* shuKan = nullptr;
-    QAction* shuDel = nullptr;
-    QAction* shuDao = nullptr;
-    QAction* shuRefresh = nullptr;
+    QMenu* menuRoot = nullptr;     // pop-up of the root
+    QMenu* menuZu = nullptr;       // pop-up of a group
+    QMenu* menuTree = nullptr;     // pop-up of a record
+    QAction* zuAdd = nullptr;      // new group
+    QAction* zuDel = nullptr;      // delete group
+    QAction* zuDaoRu = nullptr;    // import a record file
+    QAction* zuMing = nullptr;     // rename group
+    QAction* shuKan = nullptr;     // show record
+    QAction* shuDel = nullptr;     // delete record
+    QAction* shuDao = nullptr;     // export record file
+    QAction* shuRefresh = nullptr; // rebuild the tree
 };

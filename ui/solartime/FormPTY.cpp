@@ -1,9 +1,10 @@
 #include "ui/solartime/FormPTY.h"
 
+#include "models/solartime/CityTable.h"
 #include "ui/common/ChartFont.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
-#include "models/solartime/CityTable.h"
+#include "ui/common/WidgetBuilders.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -12,8 +13,7 @@ FormPTY::FormPTY(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormPTY"));
     setWindowTitle(QStringLiteral("平太阳时"));
-    TextPTY = new QPlainTextEdit(this);
-    TextPTY->setObjectName(QStringLiteral("TextPTY"));
+    TextPTY = ui::named(new QPlainTextEdit(this), "TextPTY");
     TextPTY->setFont(ui::chartFont()); // the columns line up only in it
     TextPTY->setLineWrapMode(QPlainTextEdit::NoWrap);
     TextPTY->setReadOnly(true);

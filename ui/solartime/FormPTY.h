@@ -15,5 +15,5 @@ public:
 private:
     void Form_Load();
 
-    QPlainTextEdit* TextPTY = nullptr;
+    QPlainTextEdit* TextPTY = nullptr; // the places table
 };

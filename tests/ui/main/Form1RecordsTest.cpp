@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -30,23 +30,33 @@ class Form1RecordsTest : public uitest::Form1Fixture
 {
 protected:
     QString data(const QString& rest = {}) const { return programFolder.path() + QStringLiteral("/data") + rest; }
-    QTreeWidget* tree() const { return child<QTreeWidget>(form, "TreeView1"); }
-    QTreeWidgetItem* root() const { return tree()->topLevelItem(0); }
+    QTreeView* tree() const { return child<QTreeView>(form, "TreeView1"); }
+    QAbstractItemModel* model() const { return tree()->model(); }
+    QModelIndex root() const { return model()->index(0, 0); }
+    QModelIndex firstChild(const QModelIndex& parent) const { return model()->index(0, 0, parent); }
     QPlainTextEdit* text(const char* name) const { return child<QPlainTextEdit>(form, name); }
 
-    QTreeWidgetItem* node(QTreeWidgetItem* parent, const QString& name) const
+    // Whether the node shows that picture of the window's resources (":/tree/group.png" and its like).
+    static bool shows(const QModelIndex& index, const char* picture)
     {
-        for (int i = 0; parent && i < parent->childCount(); ++i)
-            if (parent->child(i)->text(0) == name)
-                return parent->child(i);
-        return nullptr;
+        const auto image = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
+        return image(index.data(Qt::DecorationRole).value<QIcon>()) == image(QIcon(ui::toQt(picture)));
     }
 
-    QStringList childTexts(QTreeWidgetItem* parent) const
+    // The child of that text; invalid when there is none.
+    QModelIndex node(const QModelIndex& parent, const QString& name) const
+    {
+        for (int i = 0; parent.isValid() && i < model()->rowCount(parent); ++i)
+            if (model()->index(i, 0, parent).data().toString() == name)
+                return model()->index(i, 0, parent);
+        return {};
+    }
+
+    QStringList childTexts(const QModelIndex& parent) const
     {
         QStringList texts;
-        for (int i = 0; parent && i < parent->childCount(); ++i)
-            texts << parent->child(i)->text(0);
+        for (int i = 0; parent.isValid() && i < model()->rowCount(parent); ++i)
+            texts << model()->index(i, 0, parent).data().toString();
         return texts;
     }
 
@@ -64,9 +74,9 @@ protected:
         return run([&] { child<QAction>(form, action)->trigger(); });
     }
 
-    void click(QTreeWidgetItem* item, Qt::MouseButton button = Qt::LeftButton) const
+    void click(const QModelIndex& index, Qt::MouseButton button = Qt::LeftButton) const
     {
-        QTest::mouseClick(tree()->viewport(), button, {}, tree()->visualItemRect(item).center());
+        QTest::mouseClick(tree()->viewport(), button, {}, tree()->visualRect(index).center());
     }
 
     QLineEdit* labelEditor() const { return tree()->viewport()->findChild<QLineEdit*>(); }
@@ -99,12 +109,17 @@ protected:
 
 TEST_F(Form1RecordsTest, StartsWithTheRootAndTheGroupOther)
 {
-    ASSERT_EQ(tree()->topLevelItemCount(), 1);
-    EXPECT_EQ(root()->text(0), QStringLiteral("用户组"));
+    ASSERT_EQ(model()->rowCount(), 1);
+    EXPECT_EQ(root().data().toString(), QStringLiteral("用户组"));
     EXPECT_EQ(childTexts(root()), QStringList{QStringLiteral("其他")});
-    EXPECT_TRUE(root()->isExpanded());
-    EXPECT_EQ(tree()->currentItem(), root());
-    EXPECT_FALSE(root()->icon(0).isNull());
+    EXPECT_TRUE(tree()->isExpanded(root()));
+    EXPECT_EQ(tree()->currentIndex(), root());
+    EXPECT_TRUE(shows(root(), ":/tree/open.png"));
+    EXPECT_FALSE(shows(root(), ":/tree/group.png")); // the pictures differ
+    EXPECT_TRUE(shows(node(root(), QStringLiteral("其他")), ":/tree/group.png"));
+    tree()->collapse(root());
+    EXPECT_TRUE(shows(root(), ":/tree/group.png"));
+    tree()->expand(root());
     EXPECT_TRUE(QFileInfo(data(QStringLiteral("/其他"))).isDir());
     const struct
     {
@@ -138,9 +153,11 @@ TEST_F(Form1RecordsTest, SaveAddsTheRecordNodeUnderItsGroup)
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(seen[0].text, QStringLiteral("数据保存完毕"));
-    QTreeWidgetItem* other = node(root(), QStringLiteral("其他"));
+    const QModelIndex other = node(root(), QStringLiteral("其他"));
     EXPECT_EQ(childTexts(other), QStringList{QStringLiteral("张三")});
-    EXPECT_TRUE(other->isExpanded());
+    EXPECT_TRUE(tree()->isExpanded(other));
+    EXPECT_TRUE(shows(other, ":/tree/open.png"));
+    EXPECT_TRUE(shows(firstChild(other), ":/tree/record.png"));
     EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/其他/张三.txt"))));
 
     EXPECT_EQ(trigger("mSave").size(), 1u); // the same name again: still one node
@@ -150,16 +167,16 @@ TEST_F(Form1RecordsTest, SaveAddsTheRecordNodeUnderItsGroup)
     QDir().mkpath(data(QStringLiteral("/A")));
     trigger("shuRefresh");
     EXPECT_EQ(trigger("mSave").size(), 1u); // the refresh selected the root: 其他 again
-    QTreeWidgetItem* a = node(root(), QStringLiteral("A"));
-    ASSERT_NE(a, nullptr);
-    tree()->setCurrentItem(node(root(), QStringLiteral("其他"))->child(0));
+    const QPersistentModelIndex a = node(root(), QStringLiteral("A"));
+    ASSERT_TRUE(a.isValid());
+    tree()->setCurrentIndex(firstChild(node(root(), QStringLiteral("其他"))));
     child<QLineEdit>(form, "TxtName")->setText(QStringLiteral("  李四 "));
     seen = trigger("mSave");
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, QStringLiteral("数据保存完毕"));
     EXPECT_EQ(childTexts(node(root(), QStringLiteral("其他"))),
               (QStringList{QStringLiteral("张三"), QStringLiteral("李四")}));
-    tree()->setCurrentItem(a);
+    tree()->setCurrentIndex(a);
     trigger("mSave");
     EXPECT_EQ(childTexts(a), QStringList{QStringLiteral("李四")});
     EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/A/李四.txt"))));
@@ -187,7 +204,7 @@ TEST_F(Form1RecordsTest, SaveRefusals)
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
         EXPECT_EQ(seen[0].text, ui::toQt(c.message));
-        EXPECT_EQ(node(root(), QStringLiteral("其他"))->childCount(), 0);
+        EXPECT_EQ(model()->rowCount(node(root(), QStringLiteral("其他"))), 0);
     }
     EXPECT_TRUE(QDir(data(QStringLiteral("/其他"))).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(programFolder.path() + QStringLiteral("/张三.txt")));
@@ -231,23 +248,23 @@ TEST_F(Form1RecordsTest, RightClickOffersTheMenuOfTheNodeKind)
 {
     chartZhangSan();
     trigger("mSave");
-    QTreeWidgetItem* other = node(root(), QStringLiteral("其他"));
+    const QModelIndex other = node(root(), QStringLiteral("其他"));
     const struct
     {
         const char* why;
-        QTreeWidgetItem* item;
+        QModelIndex item;
         const char* menu;
     } kCases[] = {
         {"root", root(), "menuRoot"},
         {"group", other, "menuZu"},
-        {"record", other->child(0), "menuTree"},
+        {"record", firstChild(other), "menuTree"},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.why);
         click(c.item, Qt::RightButton);
         auto* menu = child<QMenu>(form, c.menu);
         EXPECT_TRUE(menu->isVisible());
-        EXPECT_EQ(tree()->currentItem(), c.item);
+        EXPECT_EQ(tree()->currentIndex(), c.item);
         menu->hide();
     }
     // A record selected and the pointer over empty space: no menu.
@@ -259,10 +276,10 @@ TEST_F(Form1RecordsTest, RightClickOffersTheMenuOfTheNodeKind)
 TEST_F(Form1RecordsTest, GroupsAreAddedRenamedAndDeletedThroughTheirMenus)
 {
     EXPECT_TRUE(trigger("zuAdd").empty());
-    QTreeWidgetItem* added = node(root(), QStringLiteral("新建组2")); // the root had one child
-    ASSERT_NE(added, nullptr);
+    const QPersistentModelIndex added = node(root(), QStringLiteral("新建组2")); // the root had one child
+    ASSERT_TRUE(added.isValid());
     EXPECT_TRUE(QFileInfo(data(QStringLiteral("/新建组2"))).isDir()); // before any name is typed
-    EXPECT_EQ(tree()->currentItem(), added);
+    EXPECT_EQ(tree()->currentIndex(), added);
     ASSERT_NE(labelEditor(), nullptr);
 
     const struct
@@ -287,18 +304,18 @@ TEST_F(Form1RecordsTest, GroupsAreAddedRenamedAndDeletedThroughTheirMenus)
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].icon, c.icon);
         EXPECT_EQ(seen[0].text, ui::toQt(c.message));
-        EXPECT_EQ(added->text(0), QStringLiteral("新建组2"));
+        EXPECT_EQ(added.data().toString(), QStringLiteral("新建组2"));
         EXPECT_EQ(labelEditor() != nullptr, c.reopened);
     }
 
     if (!labelEditor())
         trigger("zuMing");
     EXPECT_TRUE(typeLabel(QStringLiteral("朋友")).empty());
-    EXPECT_EQ(added->text(0), QStringLiteral("朋友"));
+    EXPECT_EQ(added.data().toString(), QStringLiteral("朋友"));
     EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/新建组2"))));
     EXPECT_TRUE(QFileInfo(data(QStringLiteral("/朋友"))).isDir());
 
-    tree()->setCurrentItem(added);
+    tree()->setCurrentIndex(added);
     EXPECT_TRUE(trigger("zuDel").empty());
     EXPECT_EQ(childTexts(root()), QStringList{QStringLiteral("其他")});
     EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/朋友"))));
@@ -321,21 +338,21 @@ TEST_F(Form1RecordsTest, GroupDeletionIsRefusedForOtherAndForGroupsWithRecords)
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.group);
-        tree()->setCurrentItem(node(root(), ui::toQt(c.group)));
+        tree()->setCurrentIndex(node(root(), ui::toQt(c.group)));
         const auto seen = trigger("zuDel");
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
         EXPECT_EQ(seen[0].text, ui::toQt(c.message));
-        EXPECT_NE(node(root(), ui::toQt(c.group)), nullptr);
+        EXPECT_TRUE(node(root(), ui::toQt(c.group)).isValid());
     }
 
     // Deleting the record, then the group, goes through.
-    tree()->setCurrentItem(node(root(), QStringLiteral("A"))->child(0));
+    tree()->setCurrentIndex(firstChild(node(root(), QStringLiteral("A"))));
     EXPECT_TRUE(trigger("shuDel").empty());
     EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/A/张三.txt"))));
-    tree()->setCurrentItem(node(root(), QStringLiteral("A")));
+    tree()->setCurrentIndex(node(root(), QStringLiteral("A")));
     EXPECT_TRUE(trigger("zuDel").empty());
-    EXPECT_EQ(node(root(), QStringLiteral("A")), nullptr);
+    EXPECT_FALSE(node(root(), QStringLiteral("A")).isValid());
 }
 
 } // namespace

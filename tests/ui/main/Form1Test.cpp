@@ -1,10 +1,10 @@
 #include "ui/main/Form1.h"
 
 #include "engine/support/Utf8.h"
+#include "models/chart/ChartComposer.h"
 #include "tests/ui/main/Form1Fixture.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
-#include "models/chart/ChartComposer.h"
 #include "ui/solartime/FormPTY.h"
 
 #include <QAction>
@@ -20,7 +20,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -149,10 +148,9 @@ TEST_F(Form1Test, MenusCarryCaptionsAndAccelerators)
         const char* caption;
         bool enabled;
     } kItems[] = {
-        {"mSave", "保存记录", true},  {"mExit", "退出系统", true},   {"mPing", "平太阳时", true},
-        {"mWNL", "万年历", true},
-        {"mNiBZ", "八字回推", true},
-        {"mHome", "澄枢网", true},    {"mPaiPan", "在线排盘", true}, {"mAbout", "关于排盘", true},
+        {"mSave", "保存记录", true},   {"mExit", "退出系统", true},  {"mPing", "平太阳时", true},
+        {"mWNL", "万年历", true},      {"mNiBZ", "八字回推", true},  {"mHome", "澄枢网", true},
+        {"mPaiPan", "在线排盘", true}, {"mAbout", "关于排盘", true},
     };
     for (const auto& c : kItems) {
         SCOPED_TRACE(c.name);

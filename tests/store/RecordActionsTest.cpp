@@ -1,0 +1,375 @@
+#include "store/RecordActions.h"
+
+#include "store/QtText.h"
+#include "tests/store/FileTesting.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+using store::Effect;
+using store::fromQt;
+using store::Notice;
+using store::Outcome;
+using store::RecordActions;
+using store::RecordDraft;
+using storetest::readBytes;
+using storetest::writeBytes;
+
+namespace {
+
+const std::string kChart = "姓名：张三       性别：女\r\n出生公历：1990-05-12 08:30:00    农历：农历庚午年\r\n";
+
+// A program folder "prog" in a fresh temporary folder, its store, a tree loaded from it, and the actions on both.
+// New keys end in 5.
+class RecordActionsTest : public ::testing::Test
+{
+protected:
+    QString data(const QString& rest = {}) const { return m_root.filePath(QStringLiteral("prog/data")) + rest; }
+
+    // Lays out the data directory, then loads the tree from it as the window's start does.
+    void start(const std::vector<QString>& files = {})
+    {
+        for (const QString& file : files)
+            writeBytes(data(file), kChart.c_str());
+        QDir().mkpath(data(QStringLiteral("/其他")));
+        actions.load();
+    }
+
+    // The texts under a node, in the order shown.
+    std::vector<std::string> children(const std::string& key) const
+    {
+        std::vector<std::string> texts;
+        for (const auto& child : tree.find(key)->children)
+            texts.push_back(tree.find(child)->text);
+        return texts;
+    }
+
+    std::string groupKey(const char* name) const { return tree.group(name)->key; }
+    std::string recordKey(const char* group, const char* name) const
+    {
+        for (const auto& child : tree.group(group)->children)
+            if (tree.find(child)->text == name)
+                return child;
+        return "<none>";
+    }
+
+    QTemporaryDir m_root;
+    store::RecordStore store{fromQt(m_root.filePath(QStringLiteral("prog"))),
+                             fromQt(m_root.filePath(QStringLiteral("user")))};
+    models::RecordTree tree;
+    RecordActions actions{store, tree, [] { return 5; }};
+
+    void SetUp() override { ASSERT_TRUE(QDir().mkpath(m_root.filePath(QStringLiteral("prog")))); }
+};
+
+void expectMessage(const Outcome& outcome, Effect effect, Notice notice, const std::string& message)
+{
+    EXPECT_EQ(outcome.effect, effect);
+    EXPECT_EQ(outcome.notice, notice);
+    EXPECT_EQ(outcome.message, message);
+}
+
+TEST_F(RecordActionsTest, LoadSelectsAndExpandsTheRoot)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const Outcome outcome = actions.load();
+    EXPECT_EQ(outcome.select, "用户组");
+    EXPECT_EQ(outcome.expand, std::vector<std::string>{"用户组"});
+    EXPECT_FALSE(outcome.status); // beside the program: the status line keeps its text
+    EXPECT_EQ(children("用户组"), (std::vector<std::string>{"A", "其他"}));
+    EXPECT_EQ(children(groupKey("A")), std::vector<std::string>{"甲"});
+
+    // A program folder that cannot hold data: the status line says where the records went.
+    store::RecordStore elsewhere(fromQt(m_root.filePath(QStringLiteral("missing"))),
+                                 fromQt(m_root.filePath(QStringLiteral("user"))));
+    models::RecordTree other;
+    const Outcome moved = RecordActions(elsewhere, other).load();
+    EXPECT_EQ(moved.status, "程序目录不可写，记录保存在：" + fromQt(m_root.filePath(QStringLiteral("user/data"))));
+}
+
+TEST_F(RecordActionsTest, SaveGoesIntoTheSelectedGroupOrIntoOther)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const struct
+    {
+        const char* why;
+        std::string selected;
+        const char* name;
+        const char* group;
+    } kCases[] = {
+        {"nothing selected", "", "乙", "其他"},      {"the root", "用户组", "丙", "其他"},
+        {"the group A", groupKey("A"), "丁", "A"},   {"a record of A", recordKey("A", "甲"), "戊", "A"},
+        {"the group 其他", "zuOther", "己", "其他"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        const Outcome outcome = actions.save(c.selected, {c.name, kChart, "备注"});
+        expectMessage(outcome, Effect::Done, Notice::Warning, "数据保存完毕");
+        EXPECT_EQ(outcome.expand, std::vector<std::string>{groupKey(c.group)});
+        EXPECT_EQ(outcome.select, ""); // the selection stays where it was
+        EXPECT_NE(recordKey(c.group, c.name), "<none>");
+        EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/%1/%2.txt").arg(c.group, c.name))));
+    }
+    EXPECT_EQ(children(groupKey("A")), (std::vector<std::string>{"甲", "丁", "戊"}));
+    EXPECT_EQ(recordKey("其他", "乙"), "zuot05"); // prefix, child count, number
+    EXPECT_EQ(recordKey("A", "丁"), "zunew15");
+}
+
+TEST_F(RecordActionsTest, SaveRefusalsAndFailuresLeaveTreeAndFolderAlone)
+{
+    start();
+    const struct
+    {
+        const char* why;
+        RecordDraft draft;
+        Effect effect;
+        const char* message;
+    } kCases[] = {
+        {"no chart yet", {"张三", "", ""}, Effect::Refused, "请先八字排盘，在保存"},
+        {"blank name", {"   ", kChart, ""}, Effect::Refused, "请填写姓名，在保存"},
+        {"ideographic spaces are blank too", {"\u3000\u3000", kChart, ""}, Effect::Refused, "请填写姓名，在保存"},
+        {"a name that leaves its folder",
+         {"../张三", kChart, ""},
+         Effect::Failed,
+         "该名称不能用作文件名：名称不能含有 \\ / : * ? \" < > | 这些字符"},
+        {"a device name", {"CON", kChart, ""}, Effect::Failed, "该名称不能用作文件名：名称是系统保留的设备名"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        const Outcome outcome = actions.save("", c.draft);
+        expectMessage(outcome, c.effect, Notice::Warning, c.message);
+        EXPECT_TRUE(outcome.expand.empty());
+    }
+    EXPECT_TRUE(children("zuOther").empty());
+    EXPECT_TRUE(QDir(data(QStringLiteral("/其他"))).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(m_root.filePath(QStringLiteral("prog/张三.txt"))));
+}
+
+TEST_F(RecordActionsTest, SavingANameTwiceKeepsOneNodeAndTheSecondChart)
+{
+    start();
+    actions.save("", {" 张三 ", kChart, "一"}); // the name box is trimmed
+    const Outcome again = actions.save("", {"张三", kChart + "第二次\r\n", "二"});
+    EXPECT_EQ(again.effect, Effect::Done);
+    EXPECT_EQ(children("zuOther"), std::vector<std::string>{"张三"});
+    EXPECT_TRUE(readBytes(data(QStringLiteral("/其他/张三.txt"))).contains(store::encodeFileText("第二次")));
+}
+
+TEST_F(RecordActionsTest, SaveRebuildsATreeThatLostOther)
+{
+    start();
+    tree.load({{"A", {}}}); // as if 其他 had vanished between two refreshes
+    const Outcome outcome = actions.save("", {"张三", kChart, ""});
+    expectMessage(outcome, Effect::Done, Notice::Warning, "数据保存完毕");
+    EXPECT_EQ(outcome.select, "用户组");
+    EXPECT_EQ(children("zuOther"), std::vector<std::string>{"张三"});
+}
+
+TEST_F(RecordActionsTest, RenameGroup)
+{
+    start({QStringLiteral("/A/甲.txt"), QStringLiteral("/B/乙.txt")});
+    const std::string a = groupKey("A");
+    const struct
+    {
+        const char* why;
+        std::string key;
+        const char* name;
+        Effect effect;
+        Notice notice;
+        const char* message;
+        bool typeAgain;
+    } kCases[] = {
+        {"unchanged: the group counts itself", a, "A", Effect::Refused, Notice::Warning, "结点已经存在！ ", true},
+        {"another group's name", a, "B", Effect::Refused, Notice::Warning, "结点已经存在！ ", true},
+        {"empty", a, "", Effect::Refused, Notice::Plain, "你必须输入一个名称 ", false},
+        {"a name that leaves its folder", a, "..", Effect::Refused, Notice::Warning,
+         "该名称不能用作文件名：名称不能是“.”或“..”", true},
+        {"其他 keeps its name", "zuOther", "别的", Effect::None, Notice::None, "", false},
+        {"the root keeps its name", "用户组", "别的", Effect::None, Notice::None, "", false},
+        {"a record is not renamed", recordKey("A", "甲"), "别的", Effect::None, Notice::None, "", false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        const Outcome outcome = actions.renameGroup(c.key, c.name);
+        expectMessage(outcome, c.effect, c.notice, c.message);
+        EXPECT_EQ(outcome.editLabel, c.typeAgain);
+        EXPECT_EQ(outcome.select, c.typeAgain ? c.key : "");
+        EXPECT_EQ(children("用户组"), (std::vector<std::string>{"A", "B", "其他"}));
+    }
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/别的"))));
+
+    EXPECT_EQ(actions.renameGroup(a, "朋友").effect, Effect::Done);
+    EXPECT_EQ(tree.find(a)->text, "朋友");
+    EXPECT_EQ(children(a), std::vector<std::string>{"甲"});
+    EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/朋友/甲.txt"))));
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/A"))));
+}
+
+TEST_F(RecordActionsTest, RenameThatTheDiskRefusesLeavesTheTreeUnchanged)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    QDir().mkpath(data(QStringLiteral("/C"))); // made behind the tree's back
+    const Outcome outcome = actions.renameGroup(groupKey("A"), "C");
+    expectMessage(outcome, Effect::Failed, Notice::Plain, "75   路径/文件访问错误");
+    EXPECT_FALSE(outcome.editLabel);
+    EXPECT_EQ(children("用户组"), (std::vector<std::string>{"A", "其他"}));
+    EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/A/甲.txt"))));
+}
+
+TEST_F(RecordActionsTest, NewGroupExistsAtOnceAndAsksForItsName)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    QDir().mkpath(data(QStringLiteral("/新建组3"))); // not listed yet, but taken
+    const Outcome outcome = actions.addGroup();
+    EXPECT_EQ(outcome.effect, Effect::Done);
+    EXPECT_EQ(outcome.notice, Notice::None);
+    EXPECT_EQ(outcome.select, "newZu4_5");
+    EXPECT_TRUE(outcome.editLabel);
+    EXPECT_EQ(outcome.expand, std::vector<std::string>{"用户组"});
+    EXPECT_EQ(tree.find("newZu4_5")->text, "新建组4");
+    EXPECT_TRUE(QFileInfo(data(QStringLiteral("/新建组4"))).isDir());
+}
+
+TEST_F(RecordActionsTest, DeleteRecord)
+{
+    start({QStringLiteral("/A/甲.txt"), QStringLiteral("/A/乙.txt")});
+    EXPECT_EQ(actions.deleteRecord(recordKey("A", "甲")).effect, Effect::Done);
+    EXPECT_EQ(children(groupKey("A")), std::vector<std::string>{"乙"});
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/A/甲.txt"))));
+
+    EXPECT_EQ(actions.deleteRecord(groupKey("A")).effect, Effect::None); // a group is no record
+    EXPECT_EQ(actions.deleteRecord("用户组").effect, Effect::None);
+
+    // A file that cannot go (here a folder took its place): the node stays, and the user is told.
+    const std::string key = recordKey("A", "乙");
+    QFile::remove(data(QStringLiteral("/A/乙.txt")));
+    QDir().mkpath(data(QStringLiteral("/A/乙.txt/x")));
+    expectMessage(actions.deleteRecord(key), Effect::Failed, Notice::Warning, "记录删除失败!");
+    EXPECT_EQ(children(groupKey("A")), std::vector<std::string>{"乙"});
+}
+
+TEST_F(RecordActionsTest, DeleteGroup)
+{
+    start({QStringLiteral("/A/甲.txt"), QStringLiteral("/B/图.png"), QStringLiteral("/D/子/甲.png")});
+    QDir().mkpath(data(QStringLiteral("/C")));
+    actions.load();
+    const struct
+    {
+        const char* why;
+        const char* group;
+        Effect effect;
+        const char* message;
+        bool gone;
+    } kCases[] = {
+        {"其他 is protected", "其他", Effect::Refused, "对不起，该组不能删除！", false},
+        {"a record is in it", "A", Effect::Refused, "该组下有用户数据，请删除组下数据后在删除该组", false},
+        {"a folder inside keeps it", "D", Effect::Failed, "该组未能删除！", false},
+        {"other files go with it", "B", Effect::Done, "", true},
+        {"empty", "C", Effect::Done, "", true},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        const Outcome outcome = actions.deleteGroup(groupKey(c.group));
+        expectMessage(outcome, c.effect, *c.message ? Notice::Plain : Notice::None, c.message);
+        EXPECT_EQ(tree.group(c.group) == nullptr, c.gone);
+        EXPECT_EQ(QFileInfo::exists(data("/" + store::toQt(c.group))), !c.gone);
+    }
+    EXPECT_EQ(actions.deleteGroup(recordKey("A", "甲")).effect, Effect::None); // a record is no group
+    EXPECT_EQ(actions.deleteGroup("用户组").effect, Effect::None);
+}
+
+TEST_F(RecordActionsTest, ImportCopiesTheFileAndRebuildsTheTree)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const QString source = m_root.filePath(QStringLiteral("elsewhere/乙.txt"));
+    writeBytes(source, store::encodeFileText(kChart));
+    const Outcome outcome = actions.importInto(groupKey("A"), [&] { return std::optional(fromQt(source)); });
+    expectMessage(outcome, Effect::Done, Notice::Information, "文件导入成功!");
+    EXPECT_EQ(outcome.select, "用户组");
+    EXPECT_EQ(outcome.expand, (std::vector<std::string>{"用户组", groupKey("A")}));
+    EXPECT_EQ(children(groupKey("A")), (std::vector<std::string>{"乙", "甲"}));
+    EXPECT_EQ(readBytes(data(QStringLiteral("/A/乙.txt"))), store::encodeFileText(kChart));
+}
+
+TEST_F(RecordActionsTest, ImportThatDoesNotHappenSaysSo)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const QString binary = m_root.filePath(QStringLiteral("elsewhere/图.txt"));
+    writeBytes(binary, QByteArray("\x89PNG\r\n\x1A\n\0\0", 10));
+    const struct
+    {
+        const char* why;
+        std::optional<std::string> source;
+        Effect effect;
+    } kCases[] = {
+        {"the dialog was cancelled", std::nullopt, Effect::None},
+        {"not a text file", fromQt(binary), Effect::Failed},
+        {"no such file", fromQt(m_root.filePath(QStringLiteral("nothing.txt"))), Effect::Failed},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        expectMessage(actions.importInto(groupKey("A"), [&] { return c.source; }), c.effect, Notice::Information,
+                      "文件导入失败!");
+        EXPECT_EQ(children(groupKey("A")), std::vector<std::string>{"甲"});
+    }
+    bool asked = false;
+    const auto ask = [&] {
+        asked = true;
+        return std::optional<std::string>();
+    };
+    EXPECT_EQ(actions.importInto(recordKey("A", "甲"), ask).effect, Effect::None); // only a group takes files
+    EXPECT_FALSE(asked);
+}
+
+TEST_F(RecordActionsTest, ExportCopiesTheRecordFile)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const QString target = m_root.filePath(QStringLiteral("out.txt"));
+    const struct
+    {
+        const char* why;
+        std::optional<std::string> target;
+        Effect effect;
+        Notice notice;
+        const char* message;
+    } kCases[] = {
+        {"the dialog was cancelled", std::nullopt, Effect::None, Notice::None, ""},
+        {"a folder that is not there", fromQt(m_root.filePath(QStringLiteral("no/such/folder.txt"))), Effect::Failed,
+         Notice::Information, "文件导出失败!"},
+        {"a plain path", fromQt(target), Effect::Done, Notice::Information, "文件导出成功!"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        expectMessage(actions.exportRecord(recordKey("A", "甲"), [&] { return c.target; }), c.effect, c.notice,
+                      c.message);
+    }
+    EXPECT_EQ(readBytes(target), readBytes(data(QStringLiteral("/A/甲.txt"))));
+    bool asked = false;
+    const auto ask = [&] {
+        asked = true;
+        return std::optional<std::string>();
+    };
+    EXPECT_EQ(actions.exportRecord(groupKey("A"), ask).effect, Effect::None); // a group is no record file
+    EXPECT_FALSE(asked);
+}
+
+TEST_F(RecordActionsTest, RecordNamesItsGroupAndItself)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const auto ref = actions.record(recordKey("A", "甲"));
+    ASSERT_TRUE(ref);
+    EXPECT_EQ(ref->group, "A");
+    EXPECT_EQ(ref->name, "甲");
+    EXPECT_FALSE(actions.record(groupKey("A")));
+    EXPECT_FALSE(actions.record("用户组"));
+    EXPECT_FALSE(actions.record("no such key"));
+}
+
+} // namespace
