@@ -93,7 +93,7 @@ void buildMonth(MonthDays& days, int year, int month0, year_month_day today)
         r.Year = static_cast<std::int16_t>(year);
         r.Month = static_cast<std::int16_t>(month0 + 1);
         r.Day = static_cast<std::int16_t>(i + 1);
-        r.Week = kWeekNames[static_cast<std::size_t>((i + first) % 7)];
+        r.Week = weekdayName((i + first) % 7);
         r.NYear = lunar.Year;
         r.NMonth = lunar.Month;
         r.NDay = lunar.Day++;
@@ -148,6 +148,11 @@ int STerm(int iYear, int n)
         return 0;
     const year_month_day date{floor<std::chrono::days>(termInstant(iYear, n))};
     return static_cast<int>(static_cast<unsigned>(date.day()));
+}
+
+std::string_view weekdayName(int weekday)
+{
+    return kWeekNames[static_cast<std::size_t>(engine::floorMod(weekday, 7))];
 }
 
 int lunarMonthLength(const DayInfo& day)

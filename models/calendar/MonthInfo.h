@@ -64,6 +64,9 @@ int STerm(int iYear, int n);
 // Days of the lunar month a record lies in: 29 or 30; 0 for an empty record.
 int lunarMonthLength(const DayInfo& day);
 
+// "日", "一" ... "六" for weekday 0 (Sunday) to 6.
+std::string_view weekdayName(int weekday);
+
 class MonthInfo
 {
 public:

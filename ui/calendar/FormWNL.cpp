@@ -48,9 +48,6 @@ constexpr int kClientHeight = 6480;
 
 constexpr int kTimerInterval = 1000; // ms
 
-// Words 日 and 六 carry their column's colour and a square of it, as the day numbers below them do.
-constexpr const char* kWeekHeader[kColumns] = {"■ 日", "一", "二", "三", "四", "五", "六  ■"};
-
 // The legend in the colours of the markers it explains.
 struct Legend
 {
@@ -166,7 +163,9 @@ void FormWNL::buildHeaders()
         QLabel*& week = labl_week[static_cast<std::size_t>(column)];
         week = member(this, "labl_week", column, twipsRect(kGridLeft + kPitchAcross * column, 1125, kCellWidth, 300),
                       Qt::AlignCenter);
-        week->setText(toQt(kWeekHeader[column]));
+        // Words 日 and 六 carry their column's colour and a square of it, as the day numbers below them do.
+        const std::string name(models::weekdayName(column));
+        week->setText(toQt(column == 0 ? "■ " + name : column == kColumns - 1 ? name + "  ■" : name));
         setColour(week, QPalette::WindowText,
                   column == 0              ? models::kSundayFore
                   : column == kColumns - 1 ? models::kSaturdayFore
