@@ -104,38 +104,36 @@ private:
 
     bool object(int depth)
     {
-        ++m_pos; // '{'
-        skipBlanks();
-        if (take('}'))
-            return true;
-        do {
-            skipBlanks();
+        return items('}', [&] {
             if (!string(nullptr))
                 return false;
             skipBlanks();
             if (!take(':'))
                 return false;
             skipBlanks();
-            if (!value(depth + 1))
-                return false;
-            skipBlanks();
-        } while (take(','));
-        return take('}');
+            return value(depth + 1);
+        });
     }
 
     bool array(int depth)
     {
-        ++m_pos; // '['
+        return items(']', [&] { return value(depth + 1); });
+    }
+
+    // Comma-separated items up to `close`, after the opening bracket; `item` reads one.
+    template <class Item> bool items(char close, Item item)
+    {
+        ++m_pos; // the opening bracket
         skipBlanks();
-        if (take(']'))
+        if (take(close))
             return true;
         do {
             skipBlanks();
-            if (!value(depth + 1))
+            if (!item())
                 return false;
             skipBlanks();
         } while (take(','));
-        return take(']');
+        return take(close);
     }
 
     // A string; written to `decoded` when given.
