@@ -13,6 +13,7 @@ namespace cli {
 namespace {
 
 constexpr std::size_t kFlushBytes = 1 << 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kModesHelp = R"(  --help   print this text
 
 With - as the only value, reads one value per line from standard input (a trailing CR is ignored) and
@@ -82,7 +83,9 @@ int runLines(ValueFunction answer, const GivenOptions& options)
     std::string out;
     std::string value;
     bool refused = false;
-    while (std::getline(std::cin, value)) {
+    for (bool first = true; std::getline(std::cin, value); first = false) {
+        if (first && value.starts_with(kByteOrderMark)) // as editors on Windows save UTF-8
+            value.erase(0, kByteOrderMark.size());
         if (!value.empty() && value.back() == '\r')
             value.pop_back();
         const Answer answered = answerSafely(answer, value, options);
@@ -98,6 +101,11 @@ int runLines(ValueFunction answer, const GivenOptions& options)
         }
     }
     writeOut(out);
+    // A directory, a closed descriptor or a device error ends the loop like the end of the input would.
+    if (std::cin.bad()) {
+        writeError("cannot read standard input");
+        return kExitUsage;
+    }
     return refused ? kExitBadLine : kExitOk;
 }
 

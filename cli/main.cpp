@@ -75,7 +75,7 @@ std::string usage()
     text += "These answer one request made of their options and words, and do not read standard input:\n";
     text += commandList(false);
     text += "Exit status: 0 done; 1 some lines of standard input were refused, or lookup found no moment; 2 a\n"
-            "bad command, option or argument.\n";
+            "bad command, option or argument, or standard input or output that cannot be read or written.\n";
     return text;
 }
 
@@ -105,10 +105,16 @@ int main(int argc, char* argv[])
 {
     // Whole ranges of dates go through one process: no C stdio sync, no per-line flushes.
     std::ios::sync_with_stdio(false);
+    int status = cli::kExitUsage;
     try {
-        return dispatch(std::vector<std::string_view>(argv + 1, argv + argc));
+        status = dispatch(std::vector<std::string_view>(argv + 1, argv + argc));
     } catch (const std::exception& e) {
         std::cerr << "bazi: " << e.what() << '\n';
+    }
+    // A full disk or a closed output shows only once the buffered text is flushed; output cut short is no success.
+    if (!std::cout.flush()) {
+        std::cerr << "bazi: cannot write to standard output\n";
         return cli::kExitUsage;
     }
+    return status;
 }

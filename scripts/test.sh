@@ -25,3 +25,11 @@ cmake --build "$ASAN_BUILD_DIR" -j "$JOBS"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$ASAN_BUILD_DIR" --output-on-failure --no-tests=error -j "$JOBS"
+
+# The fuzz targets, a few seconds each: they need clang.
+if command -v clang++ >/dev/null; then
+    echo "== Fuzz targets, 5 s each (build-fuzz)"
+    "$ROOT/scripts/fuzz.sh" 5
+else
+    echo "== Fuzz targets skipped: clang++ is not installed"
+fi

@@ -8,11 +8,15 @@
 #include <string_view>
 
 // Searching the encoded analysis tables in place: rows "<key or name>*<entry>,<entry>,...", entries often
-// "<key part>:<values part>". Every test is a byte substring test, which is safe in UTF-8 because a character
-// never matches inside another one; an empty needle is contained everywhere, so it matches the first candidate.
+// "<key part>:<values part>". Every test is a byte substring test, which is safe in UTF-8 because a whole character
+// never matches inside another one. The rows are valid UTF-8, so a key found in one is whole characters exactly when
+// it begins and ends on character boundaries there, and it does so at every place it is found or at none: the
+// helpers below take a hit only then, and find nothing for a fragment of a character, as for an unknown key. An
+// empty needle is contained everywhere, so it matches the first candidate.
 namespace engine::tables {
 
-// The first row whose first character is `key`; empty when none (an empty key matches no row).
+// The first row whose first character is `key`; empty when none (an empty key or a fragment matches no row, since
+// the comparison is with a whole character).
 template <std::size_t N>
 constexpr std::string_view findRow(const std::array<std::string_view, N>& rows, std::string_view key)
 {
@@ -28,8 +32,8 @@ template <std::size_t N>
 constexpr std::string_view findRowContaining(const std::array<std::string_view, N>& rows, std::string_view needle)
 {
     for (const std::string_view row : rows) {
-        if (row.find(needle) != std::string_view::npos)
-            return row;
+        if (const std::size_t at = row.find(needle); at != std::string_view::npos)
+            return utf8::isWhole(row, at, needle.size()) ? row : std::string_view{};
     }
     return {};
 }
@@ -64,7 +68,8 @@ constexpr Entry splitEntry(std::string_view entry)
 }
 
 // text.find(needle, from), keyed on the needle's last byte: the lead bytes of CJK characters repeat too often
-// for the library's first-byte scan, while their last bytes spread over 64 values.
+// for the library's first-byte scan, while their last bytes spread over 64 values. The needle is not checked: the
+// helpers that take a caller's key do that.
 constexpr std::size_t findText(std::string_view text, std::string_view needle, std::size_t from = 0)
 {
     if (needle.size() < 2)
@@ -81,9 +86,18 @@ constexpr std::size_t findText(std::string_view text, std::string_view needle, s
     return std::string_view::npos;
 }
 
+// Whether the row text `text` holds `needle` as whole characters.
 constexpr bool contains(std::string_view text, std::string_view needle)
 {
-    return findText(text, needle) != std::string_view::npos;
+    const std::size_t at = findText(text, needle);
+    return at != std::string_view::npos && utf8::isWhole(text, at, needle.size());
+}
+
+// Reversed containment, where the caller's text is searched for a table value: never in text that is not valid UTF-8,
+// whose boundaries say nothing.
+constexpr bool textHolds(std::string_view text, std::string_view value)
+{
+    return contains(text, value) && utf8::isValid(text);
 }
 
 // The first entry "<key part>:<values>" whose key part holds `key` and that `match(key part, values)` accepts.
@@ -92,7 +106,7 @@ constexpr bool contains(std::string_view text, std::string_view needle)
 template <class Match>
 constexpr std::optional<Entry> findKeyedEntry(std::string_view entries, std::string_view key, Match match)
 {
-    const auto accepts = [&](std::string_view e) {
+    const auto accepts = [&](std::string_view e) { // checks the key through contains
         const Entry entry = splitEntry(e);
         return contains(entry.key, key) && match(entry.key, entry.values);
     };

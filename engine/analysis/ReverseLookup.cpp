@@ -1,5 +1,6 @@
 #include "engine/LandPP.h"
 
+#include "engine/analysis/EncodedTable.h"
 #include "engine/analysis/ReverseLookup.h"
 #include "engine/support/Utf8.h"
 
@@ -44,10 +45,12 @@ constexpr std::string_view kUnmatchedPillars = "八字匹配不了，请检查�
 std::optional<int> positionInRows(const std::array<std::string_view, 5>& rows, std::string_view keyPillar,
                                   std::string_view pillar)
 {
+    if (!utf8::isValid(keyPillar))
+        return std::nullopt; // only the first character counts, but not when the text around it is broken
     const std::string_view stem = utf8::at(keyPillar, 0);
     for (const std::string_view row : rows) {
         const std::size_t star = row.find('*');
-        if (row.substr(0, star).find(stem) == std::string_view::npos)
+        if (!tables::contains(row.substr(0, star), stem))
             continue;
         std::string_view values = row.substr(star + 1);
         for (int position = 0; !values.empty(); ++position) {

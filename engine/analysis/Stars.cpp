@@ -114,9 +114,8 @@ std::string searchYearBranchStars(std::string_view yearBranch, std::string_view 
 std::string searchMonthBranchStars(std::string_view monthBranch, std::string_view text)
 {
     // Reversed containment: the searched text holds the value, which may be a stem or a branch.
-    return starList(kMonthBranchStarRows, 3, monthBranch, [=](std::string_view value) {
-        return tables::contains(text, value);
-    });
+    return starList(kMonthBranchStarRows, 3, monthBranch,
+                    [=](std::string_view value) { return tables::textHolds(text, value); });
 }
 
 std::string searchDayBranchStars(std::string_view dayBranch, std::string_view branch)

@@ -77,6 +77,16 @@ constexpr int width(std::string_view s)
     return w;
 }
 
+// Whether s.substr(pos, count) starts and ends on character boundaries of s. In valid text that is exactly when the
+// piece is whole characters, and so valid itself; a piece cut out of a character is not.
+constexpr bool isWhole(std::string_view s, std::size_t pos, std::size_t count)
+{
+    const auto startsCharacter = [s](std::size_t i) {
+        return i >= s.size() || !isContinuation(static_cast<unsigned char>(s[i]));
+    };
+    return pos <= s.size() && count <= s.size() - pos && startsCharacter(pos) && startsCharacter(pos + count);
+}
+
 // True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
 constexpr bool isValid(std::string_view s)
 {

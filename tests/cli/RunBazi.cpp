@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -37,7 +38,7 @@ std::string readAll(std::FILE* file)
 
 } // namespace
 
-BaziRun runBazi(const std::vector<std::string>& args, std::string_view input)
+BaziRun runBazi(const std::vector<std::string>& args, std::string_view input, const BaziStreams& streams)
 {
     const File in = temporaryFile();
     const File out = temporaryFile();
@@ -57,8 +58,16 @@ BaziRun runBazi(const std::vector<std::string>& args, std::string_view input)
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, fileno(in.get()), 0);
-    posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), 1);
+    if (streams.closedInput)
+        posix_spawn_file_actions_addclose(&actions, 0);
+    else if (!streams.inputPath.empty())
+        posix_spawn_file_actions_addopen(&actions, 0, streams.inputPath.c_str(), O_RDONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&actions, fileno(in.get()), 0);
+    if (!streams.outputPath.empty())
+        posix_spawn_file_actions_addopen(&actions, 1, streams.outputPath.c_str(), O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), 1);
     posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), 2);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);

@@ -12,7 +12,15 @@ struct BaziRun
     int status = -1; // exit status; 128 + signal number when the process was killed
 };
 
-BaziRun runBazi(const std::vector<std::string>& args, std::string_view input = {});
+// Standard input or output other than the given text and the captured output.
+struct BaziStreams
+{
+    std::string inputPath;    // read in place of the input text (a directory, say)
+    bool closedInput = false; // no standard input at all
+    std::string outputPath;   // written in place of the captured output (/dev/full, say)
+};
+
+BaziRun runBazi(const std::vector<std::string>& args, std::string_view input = {}, const BaziStreams& streams = {});
 
 // Expects a call that wrote `out` on standard output, nothing on standard error, and exited with `status`.
 void expectPrinted(const BaziRun& run, std::string_view out, int status = 0);

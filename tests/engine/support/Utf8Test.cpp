@@ -140,4 +140,33 @@ TEST(Utf8, IsValidAcceptsWellFormedAndRejectsMalformedBytes)
     }
 }
 
+TEST(Utf8, IsWholeTellsCharactersFromPiecesOfThem)
+{
+    // kMixed byte offsets: 农 0-2, 历 3-5, a 6, b 7, 甲 8-10, 子 11-13.
+    const struct
+    {
+        std::size_t pos;
+        std::size_t count;
+        bool whole;
+        const char* why;
+    } cases[] = {
+        {0, 3, true, "one character"},
+        {3, 5, true, "a character and two letters"},
+        {8, 6, true, "up to the end"},
+        {14, 0, true, "empty at the end"},
+        {6, 0, true, "empty between characters"},
+        {0, 1, false, "a lead byte alone"},
+        {9, 2, false, "the tail of 甲"},
+        {10, 2, false, "the last byte of 甲 and the first of 子"},
+        {11, 2, false, "子 cut short at the end of the text"},
+        {1, 0, false, "empty inside a character"},
+        {12, 5, false, "past the end"},
+        {15, 0, false, "starting past the end"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(utf8::isWhole(kMixed, c.pos, c.count), c.whole);
+    }
+}
+
 } // namespace
