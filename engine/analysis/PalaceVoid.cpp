@@ -54,7 +54,10 @@ std::string lifePalace(LocalTime t)
     int g = 2 * floorMod(y, 5) - 5;
     if (g < 0)
         g += 10;
-    return stemThenBranch(floorMod(palace + g + 7, 10), palace);
+    // The tigers count from 寅: 子 and 丑 are the year's 11th and 12th months, two stems on from the 子 and 丑
+    // that precede 寅 (a 甲 year gives 丙子 and 丁丑, not 甲子 and 乙丑).
+    const int fromTiger = palace < 2 ? palace + 12 : palace; // [2, 13]
+    return stemThenBranch(floorMod(fromTiger + g + 7, 10), palace);
 }
 
 std::string_view voidBranches(std::string_view ganZhi)
