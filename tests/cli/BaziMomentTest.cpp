@@ -27,6 +27,7 @@ const Refused kRefused[] = {
      "Mars/Olympus"}, // the chart checks the same options
     {{"chart", "--name", "甲", "--sex", "男", "--date", "2024-01-01", "--time", "12:00", "--solar-time", "mean"},
      "mean"},
+    {{"readings", "--sex", "男", "--date", "2024-03-10", "--time", "00:20", "--tz", "Bad/Zone"}, "Bad/Zone"},
 };
 
 TEST(BaziMoment, BadOptionsExitWithUsageError)
