@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
+#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
 #include "cli/CliValues.h"
 #include "engine/support/Text.h"
@@ -21,7 +22,8 @@
 namespace cli {
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: bazi chart --name NAME --sex 男|女 --date YYYY-MM-DD --time HH:MM [OPTIONS]
+constexpr std::string_view kHelpHead =
+    R"(Usage: bazi chart --name NAME --sex 男|女 --date YYYY-MM-DD --time HH:MM [OPTIONS]
 
 Prints the chart of one birth exactly as the chart window shows it, lines ended by LF:
   bazi chart --name 张三 --sex 男 --date 1984-03-02 --time 16:25 --stars
@@ -36,6 +38,23 @@ Options (a value follows as the next word or after "=", as in --name=张三):
   --layout 竖排|横排 pillars as a row of stems over a row of branches (竖排, the default) or one row
   --stars            add the symbolic stars (神煞) under the pillars
   --crlf             end lines with CR LF, as the chart window and the saved records do
+)"
+    R"(
+The birth moment (the defaults cast the clock time as Beijing time against the mean terms):
+)";
+
+constexpr std::string_view kHelpJson = R"(
+Every moment option that differs from the default is stated in rows after the first two, in this order:
+  出生地：<name>（<region>）                      the place of --place
+  经度：东经<d.dd>° or 西经<d.dd>°                 the longitude of the solar time
+  时区：<zone> UTC±HH:MM[ 夏令时][ 取较早|取较晚]   the zone, its offset at the birth, summer time, --fold
+  真太阳时：or 平太阳时：YYYY-MM-DD HH:mm:ss       the local time the day and hour follow
+  节气：天文                                      --terms astro
+  子时：晚子次日时干 or 子时：晚子换日              --late-zi next-stem or next-day
+The terms row then gives the 节 in Beijing time, and the luck's start age counts between the birth's and the
+term's instants; the 交运 date is a clock time in the birth's zone.
+
+  --json             the chart as one JSON object on one line:
   --json             the chart as one JSON object on one line:
                      {"name","sex","birth","lunar","terms":{"previous":{"name","time"},"next":{...}},
                       "pillars":{"year","month","day","hour"},"conception","lifePalace","void":[4],
@@ -43,16 +62,31 @@ Options (a value follows as the next word or after "=", as in --name=张三):
                       "naYin":[4],"stars":{"yearBranch","yearStem","monthBranch","dayBranch","dayStem":
                       [4 lists of names]} or null,"startAge","handOver","startYear","luck":[8 x
                       {"pillar","tenGod","growth","naYin","age","year"}],"yearly":[80]}
+                     with a moment option also "moment":{"place","region","longitude","zone","utcOffset",
+                     "dst","utc","solarTime","solarTimeKind","terms","lateZi"} after "lunar" (absent
+                     keys are defaults)
+                     with a moment option also "moment":{"place","region","longitude","zone","utcOffset",
+                     "dst","fold","utc","solarTime","solarTimeKind","terms","lateZi"} after "lunar" (keys of
+                     options at their default are left out; "utc" is always there)
   --help             print this text
 
 Each option is given once. Bad input stops with a message on standard error, nothing on standard output,
 and exit status 2.
 )";
 
-constexpr NamedOption kOptions[] = {
-    {"--name", kValue}, {"--sex", kValue}, {"--date", kValue}, {"--time", kValue}, {"--layout", kValue},
-    {"--lunar"},        {"--leap"},        {"--stars"},        {"--crlf"},
-};
+constexpr auto kOptions = withMomentOptions(std::array<NamedOption, 9>{{
+    {"--name", kValue},
+    {"--sex", kValue},
+    {"--date", kValue},
+    {"--time", kValue},
+    {"--layout", kValue},
+    {"--lunar"},
+    {"--leap"},
+    {"--stars"},
+    {"--crlf"},
+}});
+
+const std::string kHelp = std::string(kHelpHead) + std::string(kMomentHelp) + std::string(kHelpJson);
 
 constexpr std::string_view kVertical = "竖排"; // the default layout
 
@@ -115,6 +149,10 @@ std::optional<models::ChartRequest> readRequest(const GivenOptions& given, std::
     request.minute = twoDigits(birth->minute);
     request.layout = given.value("--layout").value_or(kVertical);
     request.stars = given.has("--stars");
+    auto moment = readMomentOptions(given, error);
+    if (!moment)
+        return std::nullopt;
+    request.moment = std::move(*moment);
     return request;
 }
 
@@ -165,7 +203,30 @@ std::string luckJson(const models::ChartData& d)
     });
 }
 
-std::string chartJson(const models::ChartData& d)
+// The moment as the chart's header rows state it; only options that differ from the default are keyed.
+std::string momentJson(const engine::BirthMoment& m, const models::MomentOptions& o)
+{
+    JsonObject object;
+    if (o.place)
+        object.text("place", models::placeName(*o.place)).text("region", o.place->region);
+    if (const auto longitude = o.effectiveLongitude())
+        object.json("longitude", models::degreesText(*longitude));
+    if (!m.zone.empty())
+        object.text("zone", m.zone).text("utcOffset", models::offsetText(m.offset).substr(3)).flag("dst", m.dst);
+    if (o.fold != zones::Fold::none)
+        object.text("fold", o.fold == zones::Fold::earlier ? "earlier" : "later");
+    object.text("utc", engine::writeTime(engine::LocalTime{m.utc.time_since_epoch()}));
+    if (m.solarKind != engine::SolarTimeKind::clock)
+        object.text("solarTime", engine::writeTime(m.solar))
+            .text("solarTimeKind", m.solarKind == engine::SolarTimeKind::apparent ? "true" : "mean");
+    if (o.terms == models::TermMethod::astro)
+        object.text("terms", "astro");
+    if (m.lateZi != engine::LateZi::same)
+        object.text("lateZi", m.lateZi == engine::LateZi::nextStem ? "next-stem" : "next-day");
+    return object.str();
+}
+
+std::string chartJson(const models::ChartData& d, const models::ChartRequest& request)
 {
     const auto term = [](const std::string& name, const std::string& time) {
         return JsonObject().text("name", name).text("time", time).str();
@@ -174,11 +235,11 @@ std::string chartJson(const models::ChartData& d)
     constexpr std::string_view kPillars[] = {"year", "month", "day", "hour"};
     for (std::size_t i = 0; i < std::size(kPillars); ++i)
         pillars.text(kPillars[i], d.pillars.chars.ganZhi(i));
-    return JsonObject()
-        .text("name", d.name)
-        .text("sex", d.sexWord)
-        .text("birth", d.sTime)
-        .text("lunar", d.lunarDate)
+    JsonObject object;
+    object.text("name", d.name).text("sex", d.sexWord).text("birth", d.sTime).text("lunar", d.lunarDate);
+    if (!request.moment.isDefault())
+        object.json("moment", momentJson(d.moment, request.moment));
+    return object
         .json("terms", JsonObject()
                            .json("previous", term(d.jiePreName, d.jiePreTime))
                            .json("next", term(d.jieNextName, d.jieNextTime))
@@ -196,9 +257,8 @@ std::string chartJson(const models::ChartData& d)
         .text("handOver", d.jiaoYun)
         .number("startYear", d.startYear)
         .json("luck", luckJson(d))
-        .json("yearly", jsonArray(std::views::iota(0, engine::LuckReadings::kYearlyPillars), [&d](int i) {
-                  return jsonString(engine::ganZhi(d.luck.firstYearly + i));
-              }))
+        .json("yearly", jsonArray(std::views::iota(0, engine::LuckReadings::kYearlyPillars),
+                                  [&d](int i) { return jsonString(engine::ganZhi(d.luck.firstYearly + i)); }))
         .str();
 }
 
@@ -211,7 +271,7 @@ int writeChart(const models::ChartRequest& request, const GivenOptions& given)
         return kExitUsage;
     }
     if (given.json())
-        std::cout << chartJson(*result.data) << '\n';
+        std::cout << chartJson(*result.data, request) << '\n';
     else
         std::cout << models::joinLines(composer.lines(*result.data, request), given.has("--crlf") ? "\r\n" : "\n");
     return kExitOk;

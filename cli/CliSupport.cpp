@@ -131,6 +131,8 @@ int runCommand(const CommandDefinition& command, Args args)
     }
     const auto& values = given.values();
     std::string error = given.error();
+    if (error.empty() && command.check)
+        error = command.check(given).value_or("");
     if (error.empty() && values.empty())
         error = "no values given";
     else if (error.empty() && values.size() > 1 && std::ranges::find(values, "-") != values.end())

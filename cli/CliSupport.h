@@ -44,6 +44,8 @@ struct CommandDefinition
     std::string_view help;                // printed for --help; starts with the usage line
     std::span<const NamedOption> options; // besides --help and --json
     ValueFunction answer;
+    // The reason the options cannot be used before any value is read, or nothing; null when any will do.
+    std::optional<std::string> (*check)(const GivenOptions& options) = nullptr;
 };
 
 // Runs a subcommand on its arguments (the words after its name) and returns the exit status.

@@ -16,5 +16,6 @@ int readingsCommand(Args args); // cli/ReadingsCommand.cpp
 int matchCommand(Args args);    // cli/MatchCommand.cpp
 int idnumCommand(Args args);    // cli/IdnumCommand.cpp
 int monthCommand(Args args);    // cli/MonthCommand.cpp
+int placesCommand(Args args);   // cli/PlacesCommand.cpp
 
 } // namespace cli

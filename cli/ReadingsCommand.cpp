@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
+#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
 #include "cli/CliValues.h"
 #include "engine/analysis/Analysis.h"
@@ -17,8 +18,8 @@ using namespace engine;
 namespace cli {
 namespace {
 
-constexpr std::string_view kHelp =
-    R"(Usage: bazi readings --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar [--leap]] [--json]
+constexpr std::string_view kHelpHead =
+    R"(Usage: bazi readings --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar [--leap]] [--json] [MOMENT OPTIONS]
 
 Prints the readings of one birth, one line each (the --json key in brackets):
   配偶星数：N  (TaoHuaZS) spouse stars, 财 for a man and 官杀 for a woman; a yang-day man's 正财
@@ -43,17 +44,24 @@ Options (a value follows as the next word or after "=", as in --sex=男):
                      and JiuGongDuShu are numbers, the others strings (TaoHuaX and TaoHuaW too)
   --help             print this text
 
+The birth moment (the pillars follow it; the bone weight takes the lunar date and hour of its solar time):
+)";
+
+constexpr std::string_view kHelpTail = R"(
 Each option is given once. Bad input stops with a message on standard error, nothing on standard output,
 and exit status 2.
 )";
 
-constexpr NamedOption kOptions[] = {{"--sex", kValue}, {"--date", kValue}, {"--time", kValue}, {"--lunar"}, {"--leap"}};
+constexpr auto kOptions = withMomentOptions(
+    std::array<NamedOption, 5>{{{"--sex", kValue}, {"--date", kValue}, {"--time", kValue}, {"--lunar"}, {"--leap"}}});
+
+const std::string kHelp = std::string(kHelpHead) + std::string(kMomentHelp) + std::string(kHelpTail);
 
 // One birth as the readings take it, within the lunar table.
 struct Birth
 {
-    LocalTime time; // Gregorian
-    int sex = 0;    // 1 male, 0 female, as the engine counts
+    BirthMoment moment; // of the Gregorian clock time
+    int sex = 0;        // 1 male, 0 female, as the engine counts
 };
 
 // The birth day, Gregorian, or the reason there is none.
@@ -78,8 +86,16 @@ std::optional<Birth> readBirth(const GivenOptions& given, std::string& error)
     const auto day = readBirthDay(*given.value("--date"), *birth, error);
     if (!day)
         return std::nullopt;
-    return Birth{LocalTime{*day} + std::chrono::hours{birth->hour} + std::chrono::minutes{birth->minute},
-                 birth->male ? 1 : 0};
+    const auto options = readMomentOptions(given, error);
+    if (!options)
+        return std::nullopt;
+    auto moment = models::buildMoment(
+        LocalTime{*day} + std::chrono::hours{birth->hour} + std::chrono::minutes{birth->minute}, *options);
+    if (auto* refusal = std::get_if<std::string>(&moment)) {
+        error = std::move(*refusal);
+        return std::nullopt;
+    }
+    return Birth{std::get<BirthMoment>(std::move(moment)), birth->male ? 1 : 0};
 }
 
 std::string flag(bool on)
@@ -89,16 +105,16 @@ std::string flag(bool on)
 
 Record readings(const Birth& birth)
 {
-    const PillarChars pillars = pillarChars(birth.time);
-    const LocalDays day = std::chrono::floor<std::chrono::days>(birth.time);
+    const PillarChars pillars = pillarChars(birth.moment);
+    const LocalDays day = std::chrono::floor<std::chrono::days>(birth.moment.solar);
     const NongLiDate lunar = toLunar(day);
     const PeachBlossomFlags peach = peachBlossomFlags(pillars);
     const int spouseStars = spouseStarCount(pillars, birth.sex);
     const std::string triads = flag(peach.yearOrMonth) + flag(peach.dayOrHour);
     const std::string bath = flag(bathPeachBlossom(pillars));
-    const std::string_view looks = spouseLooks(dayCount(day), birth.sex);
+    const std::string_view looks = spouseLooks(dayHour(birth.moment.solar, birth.moment.lateZi).day, birth.sex);
     const int strong = dayMasterStrong(pillars) ? 1 : 0;
-    const std::string_view verse = boneWeightVerse(boneWeight(lunar, toCivil(birth.time).hour));
+    const std::string_view verse = boneWeightVerse(boneWeight(lunar, toCivil(birth.moment.solar).hour));
     const int palace = ninePalaceNumber(lunar.Year, birth.sex);
     std::string text = "配偶星数：" + std::to_string(spouseStars) + "\n三合桃花：" + triads + "\n沐浴桃花：" + bath +
                        "\n配偶相貌：" + std::string(looks) + "\n身强：" + std::to_string(strong) + "\n称骨：" +

@@ -32,6 +32,7 @@ const Command kCommands[] = {
     {"match", "the nine-palace marriage verdict of a man and a woman", cli::matchCommand},
     {"idnum", "the personality reading of an identity number's digits", cli::idnumCommand, true},
     {"month", "a month of the perpetual calendar: grid, lunar dates, festivals, almanac", cli::monthCommand},
+    {"places", "places for --place: name, region, longitude, latitude, zone", cli::placesCommand, true},
 };
 
 constexpr std::size_t kNameColumn = 10; // summaries line up after the longest name

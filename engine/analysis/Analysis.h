@@ -26,6 +26,15 @@ struct PillarChars
     }
 };
 
+inline PillarChars pillarChars(const BirthMoment& m)
+{
+    const int year = yearCount(m);
+    const int month = monthCount(m);
+    const DayHour dh = dayHour(m.solar, m.lateZi);
+    return {{stemName(year), stemName(month), stemName(dh.day), stemName(dh.stem)},
+            {branchName(year), branchName(month), branchName(dh.day), branchName(dh.branch)}};
+}
+
 inline PillarChars pillarChars(LocalTime t)
 {
     const int year = yearCount(t);
@@ -52,8 +61,10 @@ std::string_view naYin(std::string_view ganZhi);                                
 
 // ---- Conception pillar, life palace, void branches (analysis/PalaceVoid.cpp)
 
-std::string conceptionPillar(int monthCount);           // 胎元
-std::string lifePalace(LocalTime t);                    // 命宫
+std::string conceptionPillar(int monthCount); // 胎元
+std::string lifePalace(LocalTime t);          // 命宫
+// The month of the moment, the hour and calendar year of its solar time (the 子 convention does not move the hour).
+std::string lifePalace(const BirthMoment& m);
 std::string_view voidBranches(std::string_view ganZhi); // "戌亥" ...; empty if no decade holds it
 
 // ---- Luck cycles (analysis/Luck.cpp)
@@ -72,6 +83,8 @@ LuckTerms luckTerms(LocalTime birth);
 
 // Whole minutes from the birth to the next 节 (forward) or from the previous 节 to the birth (backward).
 long long startMinutes(LocalTime birth, bool forward);
+// The same for a Beijing clock time against the source's terms: the minutes between two instants.
+long long startMinutes(LocalTime beijing, bool forward, TermSource terms);
 
 // Three days of real time are one year of age: 4320 minutes a year, 360 a month, 12 a day, one minute two hours.
 struct StartAge
@@ -188,14 +201,16 @@ struct LuckReadings
 {
     bool forward = true;
     StartAge age;
-    LocalTime handOver;          // 交运
-    std::array<int, 8> pillars{}; // sexagenary counts of the luck pillars
+    LocalTime handOver;                                     // 交运
+    std::array<int, 8> pillars{};                           // sexagenary counts of the luck pillars
     std::array<std::string_view, 8> tenGods, growth, naYin; // of each luck pillar, for the day stem
-    int firstYearly = 0;         // year count of the first yearly pillar: the hand-over's, turning at 立春
+    int firstYearly = 0; // year count of the first yearly pillar: the hand-over's, turning at 立春
 
     static constexpr int kYearlyPillars = 80; // eight decades of yearly pillars from the hand-over
 };
 // sex: 1 male, 0 female; any other value runs backward.
 LuckReadings luckReadings(LocalTime birth, int sex);
+// The start age counts from the birth instant to the 节 instant; the hand-over is a clock time in the birth's zone.
+LuckReadings luckReadings(const BirthMoment& birth, int sex);
 
 } // namespace engine

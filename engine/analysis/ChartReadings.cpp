@@ -10,8 +10,7 @@ constexpr std::string_view kDayMaster = "日主"; // the day stem is the self, n
 constexpr std::size_t kDayPillar = 2;
 
 // The readings as texts, as the published methods return them.
-template <class Reading, std::size_t N>
-std::array<std::string, N> texts(const std::array<Reading, N>& values)
+template <class Reading, std::size_t N> std::array<std::string, N> texts(const std::array<Reading, N>& values)
 {
     std::array<std::string, N> result;
     for (std::size_t i = 0; i < N; ++i)
@@ -55,12 +54,17 @@ StarRows starRows(const PillarChars& p)
 
 LuckReadings luckReadings(LocalTime birth, int sex)
 {
+    return luckReadings(beijingMoment(birth), sex);
+}
+
+LuckReadings luckReadings(const BirthMoment& birth, int sex)
+{
     LuckReadings r;
-    r.forward = luckForward(birth, sex);
-    r.age = startAge(startMinutes(birth, r.forward));
-    r.handOver = handOver(birth, r.age);
+    r.forward = luckForward(yearCount(birth), sex);
+    r.age = startAge(startMinutes(birth.beijing(), r.forward, birth.terms));
+    r.handOver = handOver(birth.clock, r.age);
     const int month = monthCount(birth);
-    const std::string_view dayStem = stemName(dayCount(std::chrono::floor<std::chrono::days>(birth)));
+    const std::string_view dayStem = stemName(dayHour(birth.solar, birth.lateZi).day);
     for (std::size_t i = 0; i < 8; ++i) {
         const int pillar = luckPillar(month, r.forward, static_cast<int>(i));
         r.pillars[i] = pillar;
@@ -68,7 +72,7 @@ LuckReadings luckReadings(LocalTime birth, int sex)
         r.growth[i] = growthStage(dayStem, branchName(pillar));
         r.naYin[i] = naYin(ganZhiName(pillar));
     }
-    r.firstYearly = yearCount(r.handOver);
+    r.firstYearly = yearCount(r.handOver - birth.offset + std::chrono::hours{8}, birth.terms); // on the terms' clock
     return r;
 }
 

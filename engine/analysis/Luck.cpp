@@ -49,9 +49,14 @@ LuckTerms luckTerms(LocalTime birth)
 
 long long startMinutes(LocalTime birth, bool forward)
 {
-    const LuckTerms terms = luckTerms(birth);
-    const LocalTime from = forward ? birth : terms.previous;
-    const LocalTime to = forward ? terms.next : birth;
+    return startMinutes(birth, forward, termInstant);
+}
+
+long long startMinutes(LocalTime beijing, bool forward, TermSource terms)
+{
+    // The month's own 节 when the birth is at or after it, else the one before (see luckTerms).
+    const LocalTime from = forward ? beijing : jiePre(beijing, terms).at;
+    const LocalTime to = forward ? jieNext(beijing, terms).at : beijing;
     return (floor<minutes>(to) - floor<minutes>(from)).count(); // each instant truncated to its minute
 }
 
@@ -153,7 +158,6 @@ std::string LandPP::JiaoYun(std::string& sTime, std::int16_t iSex) const
     return writeTime(handOver(acceptFullTime(sTime, m_now), iSex));
 }
 
-
 std::int16_t LandPP::DaYunGZ(std::string& sTime, std::string& sTime2, std::int16_t iSex) const
 {
     const BirthAndQuery t = acceptBirthAndQuery(sTime, sTime2, m_now);
@@ -171,7 +175,6 @@ std::string LandPP::DaYunZhi(std::string& sTime, std::string& sTime2, std::int16
     const std::int16_t pillar = DaYunGZ(sTime, sTime2, iSex);
     return pillar == 0 ? std::string{} : DiZhi(pillar);
 }
-
 
 std::array<std::string, 100> LandPP::XiaoYun(std::string& sTime, std::int16_t iSex) const
 {

@@ -43,10 +43,11 @@ std::string conceptionPillar(int monthCount)
     return stemThenBranch(floorMod(monthCount + 1, 10), floorMod(monthCount + 3, 12));
 }
 
-std::string lifePalace(LocalTime t)
+namespace {
+
+std::string lifePalace(int monthCount, const CivilTime& c)
 {
-    const CivilTime c = toCivil(t);
-    const int m = floorMod(monthCount(t) + 11, 12);                // [0, 11], 寅 month is 1
+    const int m = floorMod(monthCount + 11, 12);                   // [0, 11], 寅 month is 1
     const int h = floorMod(hourBranch(c.hour) + 11, 12);           // [0, 11], 子 hour is 11
     const int palace = floorMod(floorMod(26 - m - h, 12) + 1, 12); // [0, 11]
     // 五虎遁 on the palace branch, keyed by the calendar year's number (not the year pillar, which turns at 立春).
@@ -54,7 +55,22 @@ std::string lifePalace(LocalTime t)
     int g = 2 * floorMod(y, 5) - 5;
     if (g < 0)
         g += 10;
-    return stemThenBranch(floorMod(palace + g + 7, 10), palace);
+    // The tigers count from 寅: 子 and 丑 are the year's 11th and 12th months, two stems on from the 子 and 丑
+    // that precede 寅 (a 甲 year gives 丙子 and 丁丑, not 甲子 and 乙丑).
+    const int fromTiger = palace < 2 ? palace + 12 : palace; // [2, 13]
+    return stemThenBranch(floorMod(fromTiger + g + 7, 10), palace);
+}
+
+} // namespace
+
+std::string lifePalace(LocalTime t)
+{
+    return lifePalace(monthCount(t), toCivil(t));
+}
+
+std::string lifePalace(const BirthMoment& m)
+{
+    return lifePalace(monthCount(m), toCivil(m.solar));
 }
 
 std::string_view voidBranches(std::string_view ganZhi)
@@ -78,4 +94,3 @@ std::string LandPP::XunKong(const std::string& sGZ) const
 {
     return std::string(voidBranches(sGZ));
 }
-

@@ -73,9 +73,14 @@ int solarDays(int year, int month0);
 
 // ---- Solar terms (calendar/SolarTerms.cpp)
 
-std::int32_t termOffset(int n);     // minutes after 小寒, n reduced mod 24
-std::string_view termName(int n);   // n reduced mod 24
+std::int32_t termOffset(int n);         // minutes after 小寒, n reduced mod 24
+std::string_view termName(int n);       // n reduced mod 24
 LocalTime termInstant(int year, int n); // term n mod 24 of Gregorian year `year`, to the minute
+
+// Where term instants come from: term n (0-23, 小寒 = 0) of a Gregorian year as a Beijing (UTC+8) clock time, the
+// clock the terms are published in. termInstant is the mean formula; an astronomical source is supplied from
+// outside the engine. A source throws RangeError for a year it does not cover.
+using TermSource = LocalTime (*)(int year, int n);
 
 struct Term
 {
@@ -84,10 +89,11 @@ struct Term
     LocalTime at;
 };
 
-Term jiePre(LocalTime t);  // latest 节 at or before t
-Term jieNext(LocalTime t); // first 节 strictly after t
-Term qiPre(LocalTime t);   // see the method QiPreName
-Term qiNext(LocalTime t);  // see the method QiNextName
+// t is a Beijing clock time, as the source's instants are.
+Term jiePre(LocalTime t, TermSource terms = termInstant);  // latest 节 at or before t
+Term jieNext(LocalTime t, TermSource terms = termInstant); // first 节 strictly after t
+Term qiPre(LocalTime t, TermSource terms = termInstant);   // see the method QiPreName
+Term qiNext(LocalTime t, TermSource terms = termInstant);  // see the method QiNextName
 
 // ---- Four pillars (calendar/Pillars.cpp)
 
@@ -95,18 +101,71 @@ Term qiNext(LocalTime t);  // see the method QiNextName
 inline constexpr int kFirstPillarYear = 1900;
 inline constexpr int kLastPillarYear = 2200;
 
-int yearCount(LocalTime t);      // turns at 立春; 1864 is 甲子 (count 0)
+// t is a Beijing clock time, compared with the source's instants.
+int yearCount(LocalTime t, TermSource terms = termInstant); // turns at 立春; 1864 is 甲子 (count 0)
 // The year count of a Gregorian year before or from its 立春, and the month count of its month month0 (0-11) before
 // or from the month's 节: the counts of a moment, and of whole days for the perpetual calendar.
 int yearCountIn(int year, bool fromLiChun);
 int monthCountIn(int year, int month0, bool fromJie);
-int monthCount(LocalTime t);     // turns at each 节; January 1900 after 小寒 is 13 (丁丑)
-long dayCount(LocalDays d);      // 1900-01-01 is 10 (甲戌)
-int hourBranch(int hour);        // [0, 11]; 23:00-00:59 is 子
-int hourStem(long dayCount, int hour); // [0, 9]
+int monthCount(LocalTime t, TermSource terms = termInstant); // turns at each 节; January 1900 after 小寒 is 13 (丁丑)
+long dayCount(LocalDays d);                                  // 1900-01-01 is 10 (甲戌)
+int hourBranch(int hour);                                    // [0, 11]; 23:00-00:59 is 子
+int hourStem(long dayCount, int hour);                       // [0, 9]
 
 // Year, month, day and hour pillars as GanZhi texts.
 std::array<std::string, 4> fourPillars(LocalTime t);
+
+// ---- The birth moment (calendar/BirthMoment.cpp)
+
+// The local time the day and hour pillars follow.
+enum class SolarTimeKind {
+    clock,    // the clock time as entered
+    mean,     // local mean solar time: UTC plus 4 minutes per degree east
+    apparent, // true solar time: mean solar time plus the equation of time
+};
+
+// How the hour 23:00-23:59 (早子 and 晚子 around midnight) is counted.
+enum class LateZi {
+    same,     // both 子 hours of a calendar day carry that day's pillar and its 子-hour stem
+    nextStem, // 23:00-23:59 keeps the day pillar but takes the next day's 子-hour stem
+    nextDay,  // the day changes at 23:00: day and hour pillars of the next day
+};
+
+using UtcTime = std::chrono::sys_seconds;
+
+// A birth as charted: built once from the request and carried down. The year and month follow the UTC instant
+// against the term instants; the day, the hour and the lunar date follow `solar`.
+struct BirthMoment
+{
+    LocalTime clock;                                     // the clock time as entered
+    std::string zone;                                    // IANA zone; empty for the fixed UTC+8 without summer time
+    std::chrono::seconds offset = std::chrono::hours{8}; // of `clock` from UTC, summer time included
+    bool dst = false;                                    // summer time in force at the birth
+    UtcTime utc;                                         // clock - offset
+    SolarTimeKind solarKind = SolarTimeKind::clock;
+    LocalTime solar; // the local time the day and hour follow
+    TermSource terms = termInstant;
+    LateZi lateZi = LateZi::same;
+
+    // The instant on the terms' Beijing clock.
+    LocalTime beijing() const { return LocalTime{utc.time_since_epoch() + std::chrono::hours{8}}; }
+};
+
+// The moment every chart had before zones and solar time: a Beijing clock time, mean terms, both 子 hours one day.
+BirthMoment beijingMoment(LocalTime clock);
+
+// The day count and hour of the day and hour pillars under the moment's 子 convention.
+struct DayHour
+{
+    long day = 0;   // day count of the day pillar
+    int stem = 0;   // [0, 9] of the hour pillar
+    int branch = 0; // [0, 11] of the hour pillar
+};
+DayHour dayHour(LocalTime solar, LateZi lateZi);
+
+int yearCount(const BirthMoment& m);
+int monthCount(const BirthMoment& m);
+std::array<std::string, 4> fourPillars(const BirthMoment& m);
 
 // ---- Mean and true solar time (calendar/SolarTime.cpp)
 

@@ -33,18 +33,18 @@ int monthCountIn(int year, int month0, bool fromJie)
     return 12 * (year - 1900) + month0 + (fromJie ? 13 : 12);
 }
 
-int yearCount(LocalTime t)
+int yearCount(LocalTime t, TermSource terms)
 {
     const int y = static_cast<int>(checkedDate(t).year());
-    return yearCountIn(y, t >= termInstant(y, 2)); // the year turns at 立春
+    return yearCountIn(y, t >= terms(y, 2)); // the year turns at 立春
 }
 
-int monthCount(LocalTime t)
+int monthCount(LocalTime t, TermSource terms)
 {
     const year_month_day ymd = checkedDate(t);
     const int y = static_cast<int>(ymd.year());
     const int m0 = static_cast<int>(static_cast<unsigned>(ymd.month())) - 1; // [0, 11]
-    return monthCountIn(y, m0, t >= termInstant(y, 2 * m0)); // the month turns at its 节
+    return monthCountIn(y, m0, t >= terms(y, 2 * m0));                       // the month turns at its 节
 }
 
 long dayCount(LocalDays d)
@@ -61,7 +61,7 @@ int hourBranch(int hour)
 int hourStem(long dayCount, int hour)
 {
     // 甲己还加甲，乙庚丙作初，丙辛从戊起，丁壬庚子居，戊癸何方发，壬子是真途
-    const int dayStem = floorMod(dayCount, 10);       // [0, 9]
+    const int dayStem = floorMod(dayCount, 10);         // [0, 9]
     return (hourBranch(hour) + 2 * (dayStem % 5)) % 10; // [0, 9]
 }
 

@@ -26,11 +26,11 @@ constexpr LocalTime kBaseInstant = LocalDays{year{1900} / 1 / 6} + hours{2} + mi
 constexpr double kTropicalYearSeconds = 31556925.9747;
 
 // Term t counted from 小寒 of `year`; t may run into the years before or after.
-Term termAt(int year, int t)
+Term termAt(int year, int t, TermSource terms)
 {
     const int y = year + static_cast<int>(floorDiv(t, 24));
     const int n = floorMod(t, 24); // [0, 23]
-    return {y, n, termInstant(y, n)};
+    return {y, n, terms(y, n)};
 }
 
 // The 节 (2m - 2) and 中气 (2m - 1) of the Gregorian month of t, as term numbers counted from t's year.
@@ -42,12 +42,13 @@ struct MonthTerms
     LocalTime qiAt;
 };
 
-MonthTerms monthTermsOf(LocalTime t)
+// Every 节 falls between the 3rd and the 9th of its Gregorian month, by the mean formula and astronomically alike.
+MonthTerms monthTermsOf(LocalTime t, TermSource terms)
 {
     const year_month_day ymd{floor<days>(t)};
     const int y = static_cast<int>(ymd.year());
     const int jie = 2 * static_cast<int>(static_cast<unsigned>(ymd.month())) - 2;
-    return {y, jie, termInstant(y, jie), termInstant(y, jie + 1)};
+    return {y, jie, terms(y, jie), terms(y, jie + 1)};
 }
 
 } // namespace
@@ -70,33 +71,33 @@ LocalTime termInstant(int year, int n)
     return kBaseInstant + minutes{std::llround(minutesFromBase)};
 }
 
-Term jiePre(LocalTime t)
+Term jiePre(LocalTime t, TermSource terms)
 {
-    const MonthTerms m = monthTermsOf(t);
-    return t < m.jieAt ? termAt(m.year, m.jie - 2) : Term{m.year, m.jie, m.jieAt};
+    const MonthTerms m = monthTermsOf(t, terms);
+    return t < m.jieAt ? termAt(m.year, m.jie - 2, terms) : Term{m.year, m.jie, m.jieAt};
 }
 
-Term jieNext(LocalTime t)
+Term jieNext(LocalTime t, TermSource terms)
 {
-    const MonthTerms m = monthTermsOf(t);
-    return t < m.jieAt ? Term{m.year, m.jie, m.jieAt} : termAt(m.year, m.jie + 2);
+    const MonthTerms m = monthTermsOf(t, terms);
+    return t < m.jieAt ? Term{m.year, m.jie, m.jieAt} : termAt(m.year, m.jie + 2, terms);
 }
 
-Term qiPre(LocalTime t)
+Term qiPre(LocalTime t, TermSource terms)
 {
-    const MonthTerms m = monthTermsOf(t);
+    const MonthTerms m = monthTermsOf(t, terms);
     if (t < m.jieAt)
-        return termAt(m.year, m.jie - 1);
+        return termAt(m.year, m.jie - 1, terms);
     // Exactly at the 中气 still answers the 节.
     return t > m.qiAt ? Term{m.year, m.jie + 1, m.qiAt} : Term{m.year, m.jie, m.jieAt};
 }
 
-Term qiNext(LocalTime t)
+Term qiNext(LocalTime t, TermSource terms)
 {
-    const MonthTerms m = monthTermsOf(t);
+    const MonthTerms m = monthTermsOf(t, terms);
     if (t < m.jieAt)
         return {m.year, m.jie, m.jieAt};
-    return t <= m.qiAt ? Term{m.year, m.jie + 1, m.qiAt} : termAt(m.year, m.jie + 2);
+    return t <= m.qiAt ? Term{m.year, m.jie + 1, m.qiAt} : termAt(m.year, m.jie + 2, terms);
 }
 
 } // namespace engine

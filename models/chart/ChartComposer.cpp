@@ -1,6 +1,7 @@
 #include "models/chart/ChartComposer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/analysis/Analysis.h"
 #include "engine/support/Text.h"
@@ -102,22 +103,23 @@ std::optional<std::string> birthTime(const ChartRequest& request, const LandPP& 
 }
 
 // Everything the chart shows of one birth, from the engine's one assembly of the readings.
-void gather(ChartData& d, LocalTime t, bool withStars)
+void gather(ChartData& d, const BirthMoment& m, bool withStars)
 {
-    const PillarChars p = pillarChars(t);
-    d.lunarDate = lunarText(toLunar(std::chrono::floor<std::chrono::days>(t)));
-    const Term pre = jiePre(t);
-    const Term next = jieNext(t);
+    const LocalTime t = m.clock;
+    const PillarChars p = pillarChars(m);
+    d.lunarDate = lunarText(toLunar(std::chrono::floor<std::chrono::days>(m.solar)));
+    const Term pre = jiePre(m.beijing(), m.terms);
+    const Term next = jieNext(m.beijing(), m.terms);
     d.jiePreName = termName(pre.n);
     d.jiePreTime = writeTime(pre.at);
     d.jieNextName = termName(next.n);
     d.jieNextTime = writeTime(next.at);
-    d.taiYuan = conceptionPillar(monthCount(t));
-    d.mingGong = lifePalace(t);
+    d.taiYuan = conceptionPillar(monthCount(m));
+    d.mingGong = lifePalace(m);
     d.pillars = pillarReadings(p);
     if (withStars)
         d.stars = starRows(p);
-    d.luck = luckReadings(t, d.iSex);
+    d.luck = luckReadings(m, d.iSex);
     d.qiYun = startAgeText(d.luck.age);
     d.jiaoYun = writeTime(d.luck.handOver);
     // The start age counts calendar-year boundaries between the birth and the hand-over.
@@ -150,7 +152,6 @@ void appendStarRows(std::vector<std::string>& out, const StarRows& stars)
     }
 }
 
-
 } // namespace
 
 std::string FormatString(const std::string& text, std::int16_t columns)
@@ -166,6 +167,33 @@ std::string StrDateToStr(std::string& sDate, const Clock& now)
     return std::to_string(static_cast<int>(c.date.year())) + "年" +
            std::to_string(static_cast<unsigned>(c.date.month())) + "月" +
            std::to_string(static_cast<unsigned>(c.date.day())) + "日" + std::to_string(c.hour) + "时";
+}
+
+std::vector<std::string> momentRows(const ChartRequest& request, const BirthMoment& moment)
+{
+    const MomentOptions& o = request.moment;
+    std::vector<std::string> rows;
+    if (o.place)
+        rows.push_back("出生地：" + placeName(*o.place) + "（" + std::string(o.place->region) + "）");
+    if (const auto longitude = o.effectiveLongitude())
+        rows.push_back(std::string("经度：") + (*longitude < 0 ? "西经" : "东经") + degreesText(std::abs(*longitude)) +
+                       "°");
+    if (!moment.zone.empty()) {
+        std::string zone = "时区：" + moment.zone + " " + offsetText(moment.offset);
+        if (moment.dst)
+            zone += " 夏令时";
+        if (o.fold != zones::Fold::none)
+            zone += o.fold == zones::Fold::earlier ? " 取较早" : " 取较晚";
+        rows.push_back(std::move(zone));
+    }
+    if (moment.solarKind != SolarTimeKind::clock)
+        rows.push_back((moment.solarKind == SolarTimeKind::apparent ? "真太阳时：" : "平太阳时：") +
+                       writeTime(moment.solar));
+    if (o.terms == TermMethod::astro)
+        rows.push_back("节气：天文");
+    if (moment.lateZi != LateZi::same)
+        rows.push_back(moment.lateZi == LateZi::nextStem ? "子时：晚子次日时干" : "子时：晚子换日");
+    return rows;
 }
 
 std::optional<std::string> checkRequest(const ChartRequest& request)
@@ -191,7 +219,13 @@ ChartResult ChartComposer::compute(const ChartRequest& request) const
         d.sexWord = request.male ? "男" : "女";
         d.iSex = request.male ? 1 : 0;
         d.sTime = *sTime;
-        gather(d, *readTime(d.sTime), request.stars);
+        auto moment = buildMoment(*readTime(d.sTime), request.moment);
+        if (auto* refusal = std::get_if<std::string>(&moment)) {
+            result.error = std::move(*refusal);
+            return result;
+        }
+        d.moment = std::get<BirthMoment>(std::move(moment));
+        gather(d, d.moment, request.stars);
         result.data = std::move(d);
     } catch (const RangeError& e) {
         result.error = std::string("日期超出范围：") + e.what();
@@ -204,6 +238,8 @@ std::vector<std::string> ChartComposer::lines(const ChartData& d, const ChartReq
     std::vector<std::string> out;
     out.push_back("姓名：" + d.name + "       性别：" + d.sexWord);
     out.push_back("出生公历：" + d.sTime + kFourSpaces + "农历：" + d.lunarDate);
+    for (auto& momentRow : momentRows(request, d.moment))
+        out.push_back(std::move(momentRow));
     out.emplace_back();
     out.push_back(d.jiePreName + "：" + d.jiePreTime + kFourSpaces + d.jieNextName + "：" + d.jieNextTime);
     out.emplace_back();

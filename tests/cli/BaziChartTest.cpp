@@ -19,7 +19,7 @@ const std::string kHorizontalJson =
     R"("terms":{"previous":{"name":"大雪","time":"2023-12-07 15:55:00"},)"
     R"("next":{"name":"小寒","time":"2024-01-06 02:52:00"}},)"
     R"("pillars":{"year":"癸卯","month":"甲子","day":"丙寅","hour":"癸巳"},)"
-    R"("conception":"乙卯","lifePalace":"甲子","void":["辰巳","戌亥","戌亥","午未"],)"
+    R"("conception":"乙卯","lifePalace":"丙子","void":["辰巳","戌亥","戌亥","午未"],)"
     R"("tenGods":["正官","偏印","日主","正官"],)"
     R"("hiddenStems":[["乙正印","",""],["癸正官","",""],["甲偏印","丙比肩","戊食神"],["庚偏财","丙比肩","戊食神"]],)"
     R"("growth":["沐浴","胎","长生","临官"],"naYin":["金薄金","海中金","炉中火","长流水"],"stars":null,)"

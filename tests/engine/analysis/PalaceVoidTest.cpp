@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 namespace {
 
 const engine::Clock kFixedNow = [] {
@@ -38,16 +40,31 @@ const ChartCase kMingGong[] = {
     {"1984-02-20 23:30:00", "丁卯"}, // 23:30 is already the 子 hour: 寅 month with 子 hour gives 卯
     {"1984-02-20 00:59:00", "丁卯"}, // still 子
     {"1984-02-20 01:00:00", "丙寅"}, // 丑 begins
-    {"1984-01-20 08:00:00", "甲子"}, // before 立春: the calendar year 1984, not 癸亥's 1983 (which gives 壬子)
+    {"1984-01-20 08:00:00", "丙子"}, // before 立春: the calendar year 1984 (甲), not 癸亥's 1983 (which gives 甲子)
 };
 
-TEST(MingGong, FollowsMonthHourAndCalendarYear)
+// 五虎遁 counted from 寅 on through 子 and 丑, the year's 11th and 12th months: 甲己之年丙作首, so a 甲 year's 子 and
+// 丑 are 丙子 and 丁丑, and each stem pair shifts two stems on. Palace branches worked with p above.
+const ChartCase kMingGongTigers[] = {
+    {"1984-01-20 08:00:00", "丙子"}, // 甲 calendar year, 丑 month (m = 0), 辰 hour (t = 3): p = 子
+    {"1984-01-20 06:30:00", "丁丑"}, // 甲 year, 丑 month, 卯 hour (t = 2): p = 丑
+    {"1984-02-20 01:00:00", "丙寅"}, // 甲 year, 寅 is the tigers' first month and stays 丙寅
+    {"1985-01-20 08:00:00", "戊子"}, // 乙庚之岁戊为头: 乙 calendar year 1985 gives 戊寅 ... 戊子
+    {"1986-01-20 06:30:00", "辛丑"}, // 丙辛必定寻庚起: 庚寅 ... 庚子, 辛丑
+    {"1987-01-20 08:00:00", "壬子"}, // 丁壬壬位顺行流: 壬寅 ... 壬子
+    {"1988-01-20 06:30:00", "乙丑"}, // 戊癸何方发，甲寅之上好追求: 甲寅 ... 甲子, 乙丑
+    {"2023-04-05 23:40:00", "乙丑"}, // 癸 year, 辰 month, 子 hour: p = 丑 (the old formula gave 癸丑)
+};
+
+TEST(MingGong, FollowsMonthHourAndCalendarYearWithTheFiveTigersStems)
 {
     const LandPP lp{kFixedNow};
-    for (const auto& c : kMingGong) {
-        SCOPED_TRACE(c.sTime);
-        std::string sTime = c.sTime;
-        EXPECT_EQ(lp.MingGong(sTime), c.pillar);
+    for (const auto& table : {std::span<const ChartCase>(kMingGong), std::span<const ChartCase>(kMingGongTigers)}) {
+        for (const auto& c : table) {
+            SCOPED_TRACE(c.sTime);
+            std::string sTime = c.sTime;
+            EXPECT_EQ(lp.MingGong(sTime), c.pillar);
+        }
     }
 }
 

@@ -89,7 +89,7 @@ const WholeChart kLeapMonthLateHour{
         "",
         "清明：2023-04-05 08:50:00    立夏：2023-05-06 02:52:00",
         "",
-        "胎元：丁未    命宫：癸丑", // 23:40 counts as the 子 hour for the palace too
+        "胎元：丁未    命宫：乙丑", // 23:40 counts as the 子 hour for the palace too; 癸 year: 甲寅 ... 乙丑
         "",
         "旬空： " "辰巳    " "子丑    " "午未    " "寅卯    ",
         "十神： " "比肩    " "正财    " "日主    " "劫财    ",

@@ -43,7 +43,7 @@ inline std::vector<std::string> chartRows(std::vector<std::string> head, std::st
 // clang-format off
 // 2024-01-03 10:15, male: the date lies before 小寒 (01-06 02:52) and 立春, pillars 癸卯 甲子 丙寅 癸巳. A yin-year male
 // runs backward from 大雪 2023 (12-07 15:55): 38540 minutes = 8 years 3980 = 11 months 20 = 1 day 8 -> 16 hours.
-// The palace stem follows the calendar year 2024 (甲子), not the 癸卯 year pillar (which would give 壬子).
+// The palace stem follows the calendar year 2024 (甲: 丙子), not the 癸卯 year pillar (which would give 甲子).
 // Horizontal layout, no stars.
 inline const std::vector<std::string> kBeforeXiaoHan = chartRows(
     {
@@ -52,7 +52,7 @@ inline const std::vector<std::string> kBeforeXiaoHan = chartRows(
         "",
         "大雪：2023-12-07 15:55:00    小寒：2024-01-06 02:52:00",
         "",
-        "胎元：乙卯    命宫：甲子",
+        "胎元：乙卯    命宫：丙子",
         "",
         "旬空： " "辰巳    " "戌亥    " "戌亥    " "午未    ",
         "十神： " "正官    " "偏印    " "日主    " "正官    ",

@@ -1,0 +1,173 @@
+#include "cli/CliMoment.h"
+
+#include "cli/CliValues.h"
+#include "engine/support/Text.h"
+#include "zones/Zones.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace cli {
+namespace {
+
+constexpr double kMaxLongitude = 180.0;
+
+// A plain decimal number taking the whole text.
+std::optional<double> readDecimal(std::string_view text)
+{
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The part of `text` before `mark` read as a number below 60 (minutes or seconds), the rest left in `text`.
+std::optional<double> readSexagesimal(std::string_view& text, std::initializer_list<std::string_view> marks)
+{
+    for (const std::string_view mark : marks) {
+        const auto at = text.find(mark);
+        if (at == std::string_view::npos)
+            continue;
+        const auto value = readDecimal(text.substr(0, at));
+        text.remove_prefix(at + mark.size());
+        return value && *value >= 0 && *value < 60 ? value : std::nullopt;
+    }
+    return text.empty() ? std::optional(0.0) : std::nullopt;
+}
+
+std::optional<double> readDegreesMinutes(std::string_view text)
+{
+    const auto degreeMark = text.find("°");
+    if (degreeMark == std::string_view::npos)
+        return readDecimal(text);
+    const bool west = text.starts_with('-');
+    const auto degrees = readDecimal(text.substr(west ? 1 : 0, degreeMark - (west ? 1 : 0)));
+    std::string_view rest = text.substr(degreeMark + std::string_view("°").size());
+    const auto minutes = readSexagesimal(rest, {"′", "'"});
+    const auto seconds = minutes ? readSexagesimal(rest, {"″", "\""}) : std::nullopt;
+    if (!degrees || *degrees < 0 || !seconds || !rest.empty())
+        return std::nullopt;
+    const double value = *degrees + *minutes / 60 + *seconds / 3600;
+    return west ? -value : value;
+}
+
+template <typename Value>
+std::optional<Value> readChoice(const GivenOptions& given, std::string_view name,
+                                std::initializer_list<std::pair<std::string_view, Value>> choices, Value fallback,
+                                std::string& error)
+{
+    const auto text = given.value(name);
+    if (!text)
+        return fallback;
+    for (const auto& [word, value] : choices)
+        if (*text == word)
+            return value;
+    std::string words;
+    for (const auto& choice : choices)
+        words += (words.empty() ? "" : "|") + std::string(choice.first);
+    error = std::string(name) + " is " + words + ", not " + shown(*text);
+    return std::nullopt;
+}
+
+// The place a --place names, or the reason: unknown, or ambiguous with the candidates listed.
+const models::Place* readPlace(std::string_view name, std::string& error)
+{
+    if (const models::Place* place = models::findPlace(name))
+        return place;
+    const auto candidates = models::findPlaces(name, 5);
+    if (candidates.empty()) {
+        error = "unknown place " + shown(name) + " (see bazi places)";
+        return nullptr;
+    }
+    error = "place " + shown(name) + " is ambiguous: ";
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        error += (i ? ", " : "") + models::placeName(*candidates[i]) + " " + std::string(candidates[i]->region);
+    return nullptr;
+}
+
+bool readWhere(const GivenOptions& given, models::MomentOptions& o, std::string& error)
+{
+    if (const auto zone = given.value("--tz")) {
+        if (!zones::isKnownZone(*zone)) {
+            error = "unknown time zone " + shown(*zone) + " (an IANA name such as Asia/Shanghai)";
+            return false;
+        }
+        o.zone = *zone;
+    }
+    if (const auto place = given.value("--place")) {
+        o.place = readPlace(*place, error);
+        if (!o.place)
+            return false;
+    }
+    if (const auto longitude = given.value("--longitude")) {
+        o.longitude = readLongitude(*longitude);
+        if (!o.longitude) {
+            error = "not a longitude: " + shown(*longitude) + " (degrees east, -180 to 180: 116.47 or 116°28′)";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool hasMomentOptions(const GivenOptions& given)
+{
+    for (const NamedOption& option : kMomentOptions)
+        if (given.has(option.name))
+            return true;
+    return false;
+}
+
+std::optional<double> readLongitude(std::string_view text)
+{
+    const auto value = readDegreesMinutes(engine::trimBlanks(text));
+    return value && std::abs(*value) <= kMaxLongitude ? value : std::nullopt;
+}
+
+std::optional<models::MomentOptions> readMomentOptions(const GivenOptions& given, std::string& error)
+{
+    using engine::LateZi;
+    using engine::SolarTimeKind;
+    models::MomentOptions o;
+    const auto terms =
+        readChoice(given, "--terms", {{"mean", models::TermMethod::mean}, {"astro", models::TermMethod::astro}},
+                   models::TermMethod::mean, error);
+    const auto solar =
+        terms ? readChoice(
+                    given, "--solar-time",
+                    {{"clock", SolarTimeKind::clock}, {"mean", SolarTimeKind::mean}, {"true", SolarTimeKind::apparent}},
+                    SolarTimeKind::clock, error)
+              : std::nullopt;
+    const auto lateZi =
+        solar ? readChoice(given, "--late-zi",
+                           {{"same", LateZi::same}, {"next-stem", LateZi::nextStem}, {"next-day", LateZi::nextDay}},
+                           LateZi::same, error)
+              : std::nullopt;
+    const auto fold =
+        lateZi ? readChoice(given, "--fold", {{"earlier", zones::Fold::earlier}, {"later", zones::Fold::later}},
+                            zones::Fold::none, error)
+               : std::nullopt;
+    if (!fold || !readWhere(given, o, error))
+        return std::nullopt;
+    o.terms = *terms;
+    o.solarTime = *solar;
+    o.lateZi = *lateZi;
+    o.fold = *fold;
+    if (o.solarTime != SolarTimeKind::clock && !o.effectiveLongitude()) {
+        error = "--solar-time " + std::string(*given.value("--solar-time")) + " needs --place or --longitude";
+        return std::nullopt;
+    }
+    return o;
+}
+
+std::optional<std::string> checkMomentOptions(const GivenOptions& given)
+{
+    std::string error;
+    if (!readMomentOptions(given, error))
+        return error;
+    return std::nullopt;
+}
+
+} // namespace cli

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "engine/calendar/Calendar.h"
+#include "models/solartime/Places.h"
+#include "zones/Zones.h"
+
+// The birth moment of a chart built from what a person chose: a zone, a place or a longitude, the solar time, the
+// term method and the 子 convention. The engine receives the finished moment; this layer fills in the zone's
+// offset from the tz database and the astronomical terms and equation of time.
+namespace models {
+
+enum class TermMethod {
+    mean,  // the calendar's mean formula, read as Beijing time
+    astro, // the Sun's apparent longitude, computed astronomically
+};
+
+struct MomentOptions
+{
+    TermMethod terms = TermMethod::mean;
+    std::string zone;                // IANA zone; empty: the place's, else the fixed UTC+8
+    const Place* place = nullptr;    // sets the longitude and the zone unless those are given
+    std::optional<double> longitude; // degrees east, -180..180
+    engine::SolarTimeKind solarTime = engine::SolarTimeKind::clock;
+    engine::LateZi lateZi = engine::LateZi::same;
+    zones::Fold fold = zones::Fold::none;
+
+    // Every option at its default: the moment is engine::beijingMoment's.
+    bool isDefault() const;
+    // The zone the clock time is read in: the given one, else the place's (China's legal clock for Xinjiang), else
+    // empty for the fixed UTC+8.
+    std::string effectiveZone() const;
+    std::optional<double> effectiveLongitude() const;
+};
+
+// The astronomical term instants on the Beijing clock; RangeError for a year astro does not cover.
+engine::LocalTime astroTermBeijing(int year, int n);
+
+engine::TermSource termSource(TermMethod method);
+
+// The moment of a clock time under the options, or the reason there is none: an unknown zone, a local time the
+// zone skipped or repeated (without a fold), mean or true solar time without a longitude, a year the astronomy does
+// not cover. Never throws.
+std::variant<engine::BirthMoment, std::string> buildMoment(engine::LocalTime clock, const MomentOptions& options);
+
+// "UTC+08:00", "UTC-04:00", "UTC+05:45".
+std::string offsetText(std::chrono::seconds offset);
+
+// The place's Chinese name, or its English one when no source names it in Chinese.
+std::string placeName(const Place& place);
+
+// "116.47" for a longitude in degrees: two decimals, as the place table is searched and shown.
+std::string degreesText(double degrees);
+
+} // namespace models
