@@ -25,8 +25,8 @@
 //
 // Date-time texts passed as std::string& may be rewritten: an unreadable one becomes the present moment (or
 // today's date), and the year and month pillar methods leave it as "YYYY-MM-DD HH:mm:ss". Values outside the
-// tables (a date before 1900-01-31 or after 2101-01-28 for the lunar calendar, a year index outside 0-200)
-// throw engine::RangeError.
+// tables (a date before 1900-01-31 or after 2101-01-28 for the lunar calendar, a year index outside 0-200), and a
+// term or solar time that falls outside years 1-9999, throw engine::RangeError.
 class LandPP
 {
 public:

@@ -114,7 +114,7 @@ std::string LandPP::SolarTerm(std::int16_t n) const
 
 std::string LandPP::STerm(std::int16_t iYear, std::int16_t n) const
 {
-    return writeTime(termInstant(iYear, n));
+    return writeAnswerTime(termInstant(iYear, n), "term " + std::to_string(n) + " of year " + std::to_string(iYear));
 }
 
 std::string LandPP::JiePreName(std::string& sTime) const
@@ -124,7 +124,8 @@ std::string LandPP::JiePreName(std::string& sTime) const
 
 std::string LandPP::JiePreTime(std::string& sTime) const
 {
-    return writeTime(jiePre(acceptTime(sTime, m_now)).at);
+    const Term term = jiePre(acceptTime(sTime, m_now));
+    return writeAnswerTime(term.at, sTime);
 }
 
 std::string LandPP::JieNextName(std::string& sTime) const
@@ -134,7 +135,8 @@ std::string LandPP::JieNextName(std::string& sTime) const
 
 std::string LandPP::JieNextTime(std::string& sTime) const
 {
-    return writeTime(jieNext(acceptTime(sTime, m_now)).at);
+    const Term term = jieNext(acceptTime(sTime, m_now));
+    return writeAnswerTime(term.at, sTime);
 }
 
 std::string LandPP::QiPreName(std::string& sTime) const
@@ -144,7 +146,8 @@ std::string LandPP::QiPreName(std::string& sTime) const
 
 std::string LandPP::QiPreTime(std::string& sTime) const
 {
-    return writeTime(qiPre(acceptTime(sTime, m_now)).at);
+    const Term term = qiPre(acceptTime(sTime, m_now));
+    return writeAnswerTime(term.at, sTime);
 }
 
 std::string LandPP::QiNextName(std::string& sTime) const
@@ -154,5 +157,6 @@ std::string LandPP::QiNextName(std::string& sTime) const
 
 std::string LandPP::QiNextTime(std::string& sTime) const
 {
-    return writeTime(qiNext(acceptTime(sTime, m_now)).at);
+    const Term term = qiNext(acceptTime(sTime, m_now));
+    return writeAnswerTime(term.at, sTime);
 }

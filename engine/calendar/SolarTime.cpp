@@ -88,10 +88,12 @@ std::string LandPP::PTaiYang(std::string& sTime, double iDu, double iFen) const
 {
     if (!std::isfinite(iDu) || !std::isfinite(iFen) || std::abs(iDu) > 360 || std::abs(iFen) > 6000)
         throw RangeError("longitude " + std::to_string(iDu) + "°" + std::to_string(iFen) + "' is not a longitude");
-    return writeTime(meanSolarTime(acceptDate(sTime, m_now), iDu, iFen));
+    const LocalTime solar = meanSolarTime(acceptDate(sTime, m_now), iDu, iFen);
+    return writeAnswerTime(solar, sTime);
 }
 
 std::string LandPP::ZTaiYang(std::string& sTime) const
 {
-    return writeTime(trueSolarTime(acceptDate(sTime, m_now)));
+    const LocalTime solar = trueSolarTime(acceptDate(sTime, m_now));
+    return writeAnswerTime(solar, sTime);
 }

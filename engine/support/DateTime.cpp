@@ -1,5 +1,6 @@
 #include "engine/support/DateTime.h"
 
+#include "engine/support/RangeError.h"
 #include "engine/support/Text.h"
 
 #include <algorithm>
@@ -139,6 +140,16 @@ std::string writeTime(LocalTime t)
     text += ':';
     appendDigits(text, c.second, 2);
     return text;
+}
+
+std::string writeAnswerTime(LocalTime answer, std::string_view given)
+{
+    const int y = static_cast<int>(year_month_day{floor<days>(answer)}.year());
+    if (y < kFirstTextYear || y > kLastTextYear)
+        throw RangeError("no answer within years " + std::to_string(kFirstTextYear) + "-" +
+                         std::to_string(kLastTextYear) + " for " + std::string(given) + " (it falls in year " +
+                         std::to_string(y) + ")");
+    return writeTime(answer);
 }
 
 std::string writeDate(LocalDays d)

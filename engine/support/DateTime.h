@@ -25,6 +25,14 @@ std::optional<LocalTime> readTime(std::string_view text);
 // "YYYY-MM-DD HH:mm:ss".
 std::string writeTime(LocalTime t);
 
+// The years the text form holds, four digits as readTime takes them.
+inline constexpr int kFirstTextYear = 1;
+inline constexpr int kLastTextYear = 9999;
+
+// writeTime of an answer computed from `given` (the text or value it was asked for). A formula that runs on past
+// the text form's years would write a fifth digit or year 0: RangeError naming `given` instead.
+std::string writeAnswerTime(LocalTime answer, std::string_view given);
+
 // "YYYY-MM-DD".
 std::string writeDate(LocalDays d);
 

@@ -200,4 +200,48 @@ TEST(JieQiLookups, EveryTermOpensExactlyAtItsInstant)
     }
 }
 
+struct EdgeYearCase
+{
+    std::string (LandPP::*method)(std::string&) const;
+    const char* sTime;
+    bool throws;
+};
+
+// The answers are written with four-digit years, as the reader takes them: a term beyond year 9999 or before year 1
+// has no such text and is refused.
+const EdgeYearCase kEdgeYears[] = {
+    {&LandPP::JieNextTime, "9999-12-31 23:59:59", true}, // the next 节 is 小寒 of year 10000
+    {&LandPP::QiNextTime, "9999-12-31 23:59:59", true},  // likewise
+    {&LandPP::JieNextTime, "9999-12-01", false},         // 大雪 of 9999 still has its text
+    {&LandPP::QiPreTime, "1-01-06", true},               // the term before is 冬至 of year 0
+    {&LandPP::JiePreTime, "1-01-01", true},              // 大雪 of year 0
+    {&LandPP::JiePreTime, "1-02-10", false},             // 立春 of year 1
+    {&LandPP::QiNextTime, "1-01-01", false},             // 小寒 of year 1
+};
+
+TEST(JieQiLookups, AnswersOutsideTheFourDigitYearsAreRangeErrors)
+{
+    const LandPP lp{kFixedNow};
+    for (const EdgeYearCase& c : kEdgeYears) {
+        SCOPED_TRACE(c.sTime);
+        std::string sTime = c.sTime;
+        if (c.throws) {
+            EXPECT_THROW((lp.*c.method)(sTime), engine::RangeError);
+        } else {
+            const std::string answer = (lp.*c.method)(sTime);
+            EXPECT_TRUE(engine::isFullTimeText(answer)) << answer;
+        }
+    }
+}
+
+TEST(STerm, YearsOutsideTheFourDigitYearsAreRangeErrors)
+{
+    const LandPP lp{kFixedNow};
+    EXPECT_THROW(lp.STerm(0, 0), engine::RangeError);
+    EXPECT_THROW(lp.STerm(-1, 12), engine::RangeError);
+    EXPECT_THROW(lp.STerm(10000, 0), engine::RangeError);
+    EXPECT_EQ(lp.STerm(9999, 23).substr(0, 8), "9999-12-");
+    EXPECT_EQ(lp.STerm(1, 0).substr(0, 8), "0001-01-");
+}
+
 } // namespace

@@ -104,4 +104,36 @@ TEST(PTaiYang, NonFiniteLongitudeIsAnOrderlyError)
     EXPECT_THROW(lp.PTaiYang(s, 120, std::numeric_limits<double>::infinity()), engine::RangeError);
 }
 
+struct EdgeSolarCase
+{
+    const char* sTime;
+    double du; // NaN: true solar time
+    bool throws;
+};
+
+// Solar time moves the clock by minutes, and the answer keeps the four-digit years the reader takes.
+const EdgeSolarCase kEdgeSolar[] = {
+    {"1-01-01", std::numeric_limits<double>::quiet_NaN(), true},              // 1 January: -189 s, into year 0
+    {"1-01-01 00:03:09", std::numeric_limits<double>::quiet_NaN(), false},    // exactly 0001-01-01 00:00:00
+    {"9999-12-31 23:59:00", std::numeric_limits<double>::quiet_NaN(), false}, // 31 December: -183 s
+    {"1-01-01", 119, true},                                                   // 4 minutes west of 120°
+    {"1-01-01", 121, false},                                                  // 4 minutes east
+    {"9999-12-31 23:00:00", 135, true},                                       // an hour east: year 10000
+    {"9999-12-31 23:00:00", 120, false},                                      // on the zone meridian
+};
+
+TEST(PTaiYangZTaiYang, AnswersOutsideTheFourDigitYearsAreRangeErrors)
+{
+    const LandPP lp{kFixedNow};
+    for (const EdgeSolarCase& c : kEdgeSolar) {
+        SCOPED_TRACE(std::string(c.sTime) + " at " + std::to_string(c.du));
+        std::string sTime = c.sTime;
+        const auto call = [&] { return std::isnan(c.du) ? lp.ZTaiYang(sTime) : lp.PTaiYang(sTime, c.du, 0); };
+        if (c.throws)
+            EXPECT_THROW(call(), engine::RangeError);
+        else
+            EXPECT_TRUE(engine::isFullTimeText(call()));
+    }
+}
+
 } // namespace
