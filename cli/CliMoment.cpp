@@ -70,6 +70,12 @@ std::optional<Value> readChoice(const GivenOptions& given, std::string_view name
     return std::nullopt;
 }
 
+std::optional<models::TermMethod> readTermMethod(const GivenOptions& given, std::string& error)
+{
+    return readChoice(given, "--terms", {{"mean", models::TermMethod::mean}, {"astro", models::TermMethod::astro}},
+                      models::TermMethod::mean, error);
+}
+
 // The place a --place names, or the reason: unknown, or ambiguous with the candidates listed.
 const models::Place* readPlace(std::string_view name, std::string& error)
 {
@@ -112,6 +118,12 @@ bool readWhere(const GivenOptions& given, models::MomentOptions& o, std::string&
 
 } // namespace
 
+std::optional<engine::TermSource> readTermSource(const GivenOptions& given, std::string& error)
+{
+    const auto method = readTermMethod(given, error);
+    return method ? std::optional(models::termSource(*method)) : std::nullopt;
+}
+
 bool hasMomentOptions(const GivenOptions& given)
 {
     for (const NamedOption& option : kMomentOptions)
@@ -131,9 +143,7 @@ std::optional<models::MomentOptions> readMomentOptions(const GivenOptions& given
     using engine::LateZi;
     using engine::SolarTimeKind;
     models::MomentOptions o;
-    const auto terms =
-        readChoice(given, "--terms", {{"mean", models::TermMethod::mean}, {"astro", models::TermMethod::astro}},
-                   models::TermMethod::mean, error);
+    const auto terms = readTermMethod(given, error);
     const auto solar =
         terms ? readChoice(
                     given, "--solar-time",

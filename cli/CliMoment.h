@@ -46,6 +46,10 @@ inline constexpr std::string_view kMomentHelp =
                             a time is refused, as is one the change skipped
 )";
 
+// The term source --terms chooses: the mean formula by default, or astronomically; nothing with the reason (naming
+// the value) in `error` for another word.
+std::optional<engine::TermSource> readTermSource(const GivenOptions& given, std::string& error);
+
 // True when any moment option is given.
 bool hasMomentOptions(const GivenOptions& given);
 

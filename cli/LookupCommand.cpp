@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
+#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
 #include "cli/CliValues.h"
 #include "engine/analysis/ReverseLookup.h"
@@ -21,7 +22,7 @@ using namespace engine;
 namespace cli {
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: bazi lookup [--from YEAR] [--json] Y M D H
+constexpr std::string_view kHelp = R"(Usage: bazi lookup [--from YEAR] [--terms mean|astro] [--json] Y M D H
 
 Prints the earliest moment whose year, month, day and hour pillars are the GanZhi Y, M, D and H, searched
 from the pillar year YEAR (from its 立春) through 2099:
@@ -36,6 +37,8 @@ A moment exits with status 0. These answers exit with status 1:
 
 Options:
   --from YEAR  the first pillar year searched, 1900 to 2099 (default 1900); also --from=YEAR
+  --terms mean|astro  the months open at the 节 of the mean formula (default) or at the astronomical
+               instants, to the second, in Beijing time: a moment near a 节 may move
   --json       one object on one line, "message" in place of "found" for the answers that are no moment:
                {"pillars":["甲子","丙寅","己巳","戊辰"],"from":1984,"found":"1984-02-05 08:00:00"}
   --help       print this text
@@ -46,7 +49,13 @@ error, nothing on standard output, and exit status 2.
 
 constexpr int kExitNoMoment = 1; // a message or nothing found: the words were fine, the pillars have no moment
 
-constexpr NamedOption kOptions[] = {{"--from", "a year"}};
+constexpr NamedOption kOptions[] = {{"--from", "a year"}, {"--terms", kValue}};
+
+struct LookupRequest
+{
+    int firstYear = kFirstLookupYear;
+    TermSource terms = termInstant;
+};
 
 // A stem followed by a branch; whether the two belong together is the engine's answer, not a usage error.
 bool isStemAndBranch(std::string_view word)
@@ -69,22 +78,26 @@ std::optional<std::string> checkQuery(const GivenOptions& given)
     return std::nullopt;
 }
 
-// The first pillar year searched, once the words make a query; otherwise nothing, and `error` says why.
-std::optional<int> readFirstYear(const GivenOptions& given, std::string& error)
+// The first pillar year searched and the terms, once the words make a query; otherwise nothing, and `error` says
+// why.
+std::optional<LookupRequest> readRequest(const GivenOptions& given, std::string& error)
 {
     if (auto bad = checkQuery(given)) {
         error = std::move(*bad);
         return std::nullopt;
     }
+    const auto terms = readTermSource(given, error);
+    if (!terms)
+        return std::nullopt;
     const auto from = given.value("--from");
     if (!from)
-        return kFirstLookupYear;
+        return LookupRequest{kFirstLookupYear, *terms};
     const auto year = readNumber(*from);
     if (!year || *year < kFirstLookupYear || *year > kLastLookupYear) {
         error = "not a year from 1900 to 2099: " + shown(*from);
         return std::nullopt;
     }
-    return year;
+    return LookupRequest{*year, *terms};
 }
 
 std::string answerText(const BaZiLookup& lookup)
@@ -105,11 +118,11 @@ std::string answerJson(const GivenOptions& given, int firstYear, const BaZiLooku
         .str();
 }
 
-int writeLookup(int firstYear, const GivenOptions& given)
+int writeLookup(const LookupRequest& request, const GivenOptions& given)
 {
     const auto& p = given.values();
-    const BaZiLookup lookup = lookupBaZi(p[0], p[1], p[2], p[3], firstYear);
-    writeRecord({answerText(lookup), answerJson(given, firstYear, lookup)}, given);
+    const BaZiLookup lookup = lookupBaZi(p[0], p[1], p[2], p[3], request.firstYear, request.terms);
+    writeRecord({answerText(lookup), answerJson(given, request.firstYear, lookup)}, given);
     return std::holds_alternative<BaZiFound>(lookup) ? kExitOk : kExitNoMoment;
 }
 
@@ -117,7 +130,7 @@ int writeLookup(int firstYear, const GivenOptions& given)
 
 int lookupCommand(Args args)
 {
-    return runRequest(GivenOptions(args, kOptions, true), "lookup", kHelp, readFirstYear, writeLookup);
+    return runRequest(GivenOptions(args, kOptions, true), "lookup", kHelp, readRequest, writeLookup);
 }
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
+#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
 #include "cli/CliValues.h"
 #include "engine/calendar/Calendar.h"
@@ -19,7 +20,7 @@
 namespace cli {
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: bazi month [--json] YEAR MONTH
+constexpr std::string_view kHelp = R"(Usage: bazi month [--json] [--terms mean|astro] YEAR MONTH
 
 Prints one Gregorian month (years 1901-2099, months 1-12) of the perpetual calendar, lines ended by LF:
   - a title: the month, the era name, the year's stem-branch pair and animal;
@@ -36,6 +37,8 @@ Options:
            the day record: IsToday (-1 on today's date, else 0), Year, Month, Day, Week, NYear, NMonth,
            NDay, IsLeap (true in a leap month), YearGZ, MonthGZ, DayGZ, NongFestival, Festival, TermName,
            MonthTerms, XiShenText, FuShenText, CaiShenText, PengZuText, YiJiText (宜 and 忌 joined by CR LF)
+  --terms mean|astro  the terms by the mean formula (default) or astronomically, each on its day in Beijing
+           time; the year and month pairs turn on the day of 立春 and of the month's 节 either way
   --help   print this text
 
 Bad input stops with a message on standard error, nothing on standard output, and exit status 2.
@@ -46,10 +49,13 @@ constexpr std::string_view kWeekHeader[] = {"日", "一", "二", "三", "四", "
 constexpr std::string_view kSeparator = " | ";
 constexpr std::string_view kPadding = " "; // what pads the cells, and is dropped at the end of a line
 
+constexpr NamedOption kOptions[] = {{"--terms", kValue}};
+
 struct MonthRequest
 {
     int year = 0;
     int month = 0;
+    engine::TermSource terms = engine::termInstant;
 };
 
 // The month the values name, or the reason they name none.
@@ -60,6 +66,9 @@ std::optional<MonthRequest> readRequest(const GivenOptions& given, std::string& 
         error = "expected YEAR and MONTH, got " + std::to_string(values.size()) + " values";
         return std::nullopt;
     }
+    const auto terms = readTermSource(given, error);
+    if (!terms)
+        return std::nullopt;
     const auto year = engine::readNumber(values[0]);
     const auto month = engine::readNumber(values[1]);
     if (!year || *year < models::kFirstShownYear || *year > models::kLastShownYear)
@@ -67,7 +76,7 @@ std::optional<MonthRequest> readRequest(const GivenOptions& given, std::string& 
     else if (!month || *month < 1 || *month > 12)
         error = "not a month from 1 to 12: " + shown(values[1]);
     else
-        return MonthRequest{*year, *month};
+        return MonthRequest{*year, *month, *terms};
     return std::nullopt;
 }
 
@@ -161,7 +170,7 @@ std::string dayJson(const models::DayInfo& d)
 
 int writeMonth(const MonthRequest& request, const GivenOptions& given)
 {
-    const models::MonthInfo info;
+    const models::MonthInfo info(engine::systemClock(), request.terms);
     const auto days = info.GetMonthInfo(request.year, request.month - 1);
     const auto grid = models::monthGrid(info, request.year, request.month);
     if (!days || !grid) {
@@ -189,7 +198,7 @@ int writeMonth(const MonthRequest& request, const GivenOptions& given)
 
 int monthCommand(Args args)
 {
-    return runRequest(GivenOptions(args, {}, true), "month", kHelp, readRequest, writeMonth);
+    return runRequest(GivenOptions(args, kOptions, true), "month", kHelp, readRequest, writeMonth);
 }
 
 } // namespace cli

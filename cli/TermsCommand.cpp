@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
+#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
 #include "cli/CliValues.h"
 #include "engine/calendar/Calendar.h"
 #include "engine/support/Text.h"
-#include "models/solartime/BirthMoment.h"
 
 #include <string>
 
@@ -38,16 +38,16 @@ constexpr NamedOption kOptions[] = {{"--terms", kValue}};
 
 std::optional<std::string> checkTerms(const GivenOptions& given)
 {
-    const auto method = given.value("--terms").value_or("mean");
-    if (method != "mean" && method != "astro")
-        return "--terms is mean|astro, not " + shown(method);
+    std::string error;
+    if (!readTermSource(given, error))
+        return error;
     return std::nullopt;
 }
 
 Answer termsAnswer(std::string_view value, const GivenOptions& given)
 {
-    const TermSource terms =
-        models::termSource(given.value("--terms") == "astro" ? models::TermMethod::astro : models::TermMethod::mean);
+    std::string error;
+    const TermSource terms = readTermSource(given, error).value_or(termInstant); // checkTerms refused other words
     const auto year = readNumber(trimBlanks(value));
     if (!year)
         return refuse("not a year: " + shown(value) + " (expected YYYY)");

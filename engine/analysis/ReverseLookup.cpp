@@ -64,9 +64,9 @@ std::optional<int> positionInRows(const std::array<std::string_view, 5>& rows, s
 }
 
 // Term t counted from 小寒 of `year`: t 24 and on fall in the next year.
-LocalTime termFrom(int year, int t)
+LocalTime termFrom(int year, int t, TermSource terms)
 {
-    return termInstant(year + t / 24, t % 24);
+    return terms(year + t / 24, t % 24);
 }
 
 // Where the pillars hold: from the 节 that opens the month up to the one that opens the next.
@@ -90,9 +90,9 @@ std::optional<BaZiFound> clipToMonth(LocalTime from, LocalTime to, LocalTime nom
 }
 
 // The month position mi of pillar year `pillarYear`, on the day with the day pillar, in the double hour hi.
-std::optional<BaZiFound> findInMonth(int pillarYear, int mi, int dayPosition, int hi)
+std::optional<BaZiFound> findInMonth(int pillarYear, int mi, int dayPosition, int hi, TermSource terms)
 {
-    const Month month{termFrom(pillarYear, 2 * mi + 2), termFrom(pillarYear, 2 * mi + 4)};
+    const Month month{termFrom(pillarYear, 2 * mi + 2, terms), termFrom(pillarYear, 2 * mi + 4, terms)};
     const LocalDays openDay = floor<days>(month.open);
     // A month spans under 60 days, so the day pillar falls on one day of it at most.
     const LocalDays day = openDay + days{floorMod(dayPosition - dayCount(openDay), 60)}; // [0, 59] days on
@@ -135,7 +135,7 @@ std::optional<int> hourPosition(std::string_view dayPillar, std::string_view hou
 }
 
 BaZiLookup lookupBaZi(std::string_view yearPillar, std::string_view monthPillar, std::string_view dayPillar,
-                      std::string_view hourPillar, int firstYear)
+                      std::string_view hourPillar, int firstYear, TermSource terms)
 {
     const auto y = ganZhiPosition(yearPillar);
     const auto d = ganZhiPosition(dayPillar);
@@ -149,7 +149,7 @@ BaZiLookup lookupBaZi(std::string_view yearPillar, std::string_view monthPillar,
         const int pillarYear = kCycleBaseYear + *y + 60 * c;
         if (pillarYear < std::max(firstYear, kFirstLookupYear) || pillarYear > kLastLookupYear)
             continue;
-        if (const auto found = findInMonth(pillarYear, *mi, *d, *hi))
+        if (const auto found = findInMonth(pillarYear, *mi, *d, *hi, terms))
             return *found;
     }
     return BaZiNotFound{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/calendar/Calendar.h"
 #include "engine/support/DateTime.h"
 
 #include <optional>
@@ -44,9 +45,10 @@ using BaZiLookup = std::variant<BaZiFound, BaZiMessage, BaZiNotFound>;
 
 // The earliest moment, in the pillar years from firstYear (at least 1900) through 2099, at which the four pillars
 // fall. A double hour is answered by its nominal hour (子 0:00, 丑 2:00 ... 亥 22:00) when that hour has the
-// pillars; when a 节 cuts the double hour off from the nominal hour, by the first moment that has them.
+// pillars; when a 节 cuts the double hour off from the nominal hour, by the first moment that has them. The months
+// open at the source's 节 (Beijing time); a source must cover 1900-2100.
 BaZiLookup lookupBaZi(std::string_view yearPillar, std::string_view monthPillar, std::string_view dayPillar,
-                      std::string_view hourPillar, int firstYear);
+                      std::string_view hourPillar, int firstYear, TermSource terms = termInstant);
 
 std::string_view messageText(BaZiMessage message); // "八字写错了啦，请检查一下" or "八字匹配不了，请检查一下"
 

@@ -29,11 +29,11 @@ static_assert(kMonthNames.size() == 12);
 
 constexpr int kTermsPerYear = 24;
 
-std::string monthTermsText(int year, int month0)
+std::string monthTermsText(int year, int month0, TermSource terms)
 {
-    std::string text = "◆" + std::to_string(STerm(year, 2 * month0)) + "日";
+    std::string text = "◆" + std::to_string(STerm(year, 2 * month0, terms)) + "日";
     text += termName(2 * month0);
-    text += " ◆" + std::to_string(STerm(year, 2 * month0 + 1)) + "日";
+    text += " ◆" + std::to_string(STerm(year, 2 * month0 + 1, terms)) + "日";
     text += termName(2 * month0 + 1);
     return text;
 }
@@ -53,7 +53,7 @@ void fillAlmanac(DayInfo& r, int y, int mc, long dayIndex)
 }
 
 // "今天" on the clock's date, then the month's two terms on their days, replacing it.
-void markTodayAndTerms(MonthDays& days, int year, int month0, year_month_day today)
+void markTodayAndTerms(MonthDays& days, int year, int month0, year_month_day today, TermSource terms)
 {
     if (today.year() == std::chrono::year{year} && today.month() == std::chrono::month(month0 + 1)) {
         DayInfo& r = days[static_cast<unsigned>(today.day()) - 1];
@@ -61,22 +61,22 @@ void markTodayAndTerms(MonthDays& days, int year, int month0, year_month_day tod
         r.TermName = "今天";
     }
     for (const int term : {2 * month0, 2 * month0 + 1})
-        days[static_cast<std::size_t>(STerm(year, term) - 1)].TermName = termName(term); // [1, 31]
+        days[static_cast<std::size_t>(STerm(year, term, terms) - 1)].TermName = termName(term); // [1, 31]
 }
 
 // The walk of one month: the year count turns on the day of 立春, the month count on the day of the month's 节
 // (the whole day, not from the instant on), and the lunar table is consulted only when a lunar month runs out.
-void buildMonth(MonthDays& days, int year, int month0, year_month_day today)
+void buildMonth(MonthDays& days, int year, int month0, year_month_day today, TermSource terms)
 {
     const LocalDays firstDay{std::chrono::year{year} / (month0 + 1) / 1};
     const int first = GetWeekDay(year, month0 + 1);
     const int n = solarDays(year, month0);
-    const int lichun = STerm(year, 2);
-    const int jie = STerm(year, 2 * month0);
+    const int lichun = STerm(year, 2, terms);
+    const int jie = STerm(year, 2 * month0, terms);
     int y = yearCountIn(year, month0 >= 2); // January and February open in the previous year
     int mc = monthCountIn(year, month0, false);
     const long d1 = dayCount(firstDay);
-    const std::string monthTerms = monthTermsText(year, month0);
+    const std::string monthTerms = monthTermsText(year, month0, terms);
 
     NongLiDate lunar;
     int lunarLength = 0;
@@ -104,7 +104,7 @@ void buildMonth(MonthDays& days, int year, int month0, year_month_day today)
         r.MonthTerms = monthTerms;
         fillAlmanac(r, y, mc, d1 + i);
     }
-    markTodayAndTerms(days, year, month0, today);
+    markTodayAndTerms(days, year, month0, today, terms);
     markFestivals(days, year, month0 + 1, first, n);
 }
 
@@ -142,11 +142,11 @@ std::string_view Animals(int idz)
     return tables::kAnimals[static_cast<std::size_t>(floorMod(idz, 12))];
 }
 
-int STerm(int iYear, int n)
+int STerm(int iYear, int n, TermSource terms)
 {
     if (n < 0 || n >= kTermsPerYear)
         return 0;
-    const year_month_day date{floor<std::chrono::days>(termInstant(iYear, n))};
+    const year_month_day date{floor<std::chrono::days>(terms(iYear, n))};
     return static_cast<int>(static_cast<unsigned>(date.day()));
 }
 
@@ -162,7 +162,7 @@ int lunarMonthLength(const DayInfo& day)
     return engine::lunarMonthLength(day.NYear, day.NMonth, day.IsLeap);
 }
 
-MonthInfo::MonthInfo(engine::Clock now) : m_now(std::move(now)) {}
+MonthInfo::MonthInfo(engine::Clock now, engine::TermSource terms) : m_now(std::move(now)), m_terms(terms) {}
 
 std::optional<MonthDays> MonthInfo::GetMonthInfo(int year, int month0) const
 {
@@ -172,10 +172,10 @@ std::optional<MonthDays> MonthInfo::GetMonthInfo(int year, int month0) const
         return std::nullopt;
     try {
         std::optional<MonthDays> days(std::in_place); // built in place: a month of records is some 17 KB
-        buildMonth(*days, year, month0, today());
+        buildMonth(*days, year, month0, today(), m_terms);
         return days;
     } catch (const RangeError&) {
-        return std::nullopt; // not reached inside the bounds above; kept so that nothing leaves the model
+        return std::nullopt; // a term source that does not cover the year; the mean formula covers them all
     }
 }
 

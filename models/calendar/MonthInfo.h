@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/calendar/Calendar.h"
 #include "engine/support/DateTime.h"
 
 // The perpetual calendar's month information: one record per Gregorian day with its lunar date, its three
@@ -58,8 +59,9 @@ std::string_view NongMonth(int month);
 // The zodiac animal of branch idz mod 12.
 std::string_view Animals(int idz);
 
-// Day of the month (1-31) of term n (0-23, 0 = 小寒) of Gregorian year iYear; 0 for any other n.
-int STerm(int iYear, int n);
+// Day of the month (1-31) of term n (0-23, 0 = 小寒) of Gregorian year iYear, on the Beijing clock the source gives
+// it in; 0 for any other n.
+int STerm(int iYear, int n, engine::TermSource terms = engine::termInstant);
 
 // Days of the lunar month a record lies in: 29 or 30; 0 for an empty record.
 int lunarMonthLength(const DayInfo& day);
@@ -70,9 +72,11 @@ std::string_view weekdayName(int weekday);
 class MonthInfo
 {
 public:
-    explicit MonthInfo(engine::Clock now = engine::systemClock());
+    // The terms mark their days and turn the year and month pillars on them; by default the mean formula's.
+    explicit MonthInfo(engine::Clock now = engine::systemClock(), engine::TermSource terms = engine::termInstant);
 
-    // The month's records, month0 0-11; nothing outside 1900-02 to 2100-12. Never throws.
+    // The month's records, month0 0-11; nothing outside 1900-02 to 2100-12, nor where the term source has no
+    // terms. Never throws.
     std::optional<MonthDays> GetMonthInfo(int year, int month0) const;
 
     // The clock's current date.
@@ -80,6 +84,7 @@ public:
 
 private:
     engine::Clock m_now;
+    engine::TermSource m_terms;
 };
 
 } // namespace models

@@ -13,13 +13,19 @@ struct Answered
 
 // 1984-02-05 08:00 is 甲子 丙寅 己巳 戊辰, and 1924-02-20 08:00 the same: 60 years less 15 days hold 21915 days,
 // 15 short of a whole number of sixty-day cycles. 立春 2024 is 02-04 14:39, on a 戊戌 day.
+// 小暑 2024 by the mean formula is 07-06 23:55, astronomically 07-06 22:20 (published, Beijing time); 07-06 is a
+// 辛未 day, whose 子 hour is 戊子.
 const Answered kAnswers[] = {
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰"}, "1924-02-20 08:00:00\n", 0},                   // from 1900 by default
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰", "--from", "1984"}, "1984-02-05 08:00:00\n", 0}, // options may follow
     {{"lookup", "--from=1984", "甲子", "丙寅", "己巳", "戊辰"}, "1984-02-05 08:00:00\n", 0},    // or come first
     {{"lookup", "甲辰", "丙寅", "戊戌", "己未", "--from", "2024"}, "2024-02-04 14:39:00\n", 0}, // the term instant
     {{"lookup", "甲辰", "丙寅", "戊戌", "壬子", "--from", "2024"}, "2024-02-04 23:00:00\n", 0}, // the late 子 hour
-    {{"lookup", "甲丑", "丙寅", "己巳", "戊辰"}, "八字写错了啦，请检查一下\n", 1},              // none of the sixty
+    {{"lookup", "甲辰", "辛未", "辛未", "戊子", "--from", "2024"}, "2024-07-06 23:55:00\n", 0}, // at the mean 小暑
+    {{"lookup", "甲辰", "辛未", "辛未", "戊子", "--from", "2024", "--terms", "mean"}, "2024-07-06 23:55:00\n", 0},
+    {{"lookup", "甲辰", "辛未", "辛未", "戊子", "--from", "2024", "--terms", "astro"}, "2024-07-06 23:00:00\n", 0},
+    {{"lookup", "--terms=astro", "甲子", "丙寅", "己巳", "戊辰", "--from", "1984"}, "1984-02-05 08:00:00\n", 0},
+    {{"lookup", "甲丑", "丙寅", "己巳", "戊辰"}, "八字写错了啦，请检查一下\n", 1}, // none of the sixty
     {{"lookup", "甲子", "戊寅", "己巳", "戊辰"}, "八字匹配不了，请检查一下\n", 1}, // 戊寅 is no month of a 甲 year
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰", "--from", "2045"}, "未找到数据\n", 1}, // after the last 甲子 year
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰", "--from", "1984", "--json"},
@@ -62,6 +68,7 @@ const Refused kRefusals[] = {
     {{"lookup", "--from", "--json", "甲子", "丙寅", "己巳", "戊辰"}, "--from needs a year"}, // nor before an option
     {{"lookup", "--from", "1984", "--from=1990", "甲子", "丙寅", "己巳", "戊辰"}, "given twice"},
     {{"lookup", "--leap", "甲子", "丙寅", "己巳", "戊辰"}, "unknown option \"--leap\""},
+    {{"lookup", "甲子", "丙寅", "己巳", "戊辰", "--terms", "true"}, "--terms is mean|astro, not \"true\""},
 };
 
 TEST(BaziLookup, RefusesBadArgumentsWithStatusTwo)

@@ -130,4 +130,44 @@ TEST(BaziMonth, RefusesBadInputWithStatus2)
     EXPECT_NE(runBazi({"month", "2100", "1"}).err.find("1901 to 2099"), std::string::npos);
 }
 
+struct TermDayPart
+{
+    std::vector<std::string> args;
+    const char* date; // the panel line that starts with this date
+    const char* part; // holds this text
+};
+
+// Astronomical terms as published, Beijing time: 立春 2013-02-04 00:13 (2013-02-03 16:13 UTC), 雨水 2013-02-18
+// 20:01, 处暑 2024-08-22 22:55. The mean formula puts 立春 2013 at 02-03 22:43 and 处暑 2024 at 08-23 00:05.
+const TermDayPart kTermDays[] = {
+    {{"month", "2013", "2"}, "2013-02-03", " | 癸巳年 甲寅月 庚子日 | 是日:立春 | "}, // mean: the 3rd opens 寅
+    {{"month", "2013", "2"}, "2013-02-04", " | 是日:  小年（祀灶） | "}, // and the 4th has its festival alone
+    {{"month", "--terms", "astro", "2013", "2"}, "2013-02-03", " | 壬辰年 癸丑月 庚子日 | ◆4日立春 ◆18日雨水 | "},
+    {{"month", "2013", "2", "--terms", "astro"},
+     "2013-02-04",
+     " | 癸巳年 甲寅月 辛丑日 | 是日:立春  小年（祀灶） | "},                      // Beijing day
+    {{"month", "--terms=mean", "2024", "8"}, "2024-08-23", " | 是日:处暑 | "},     // mean named explicitly
+    {{"month", "--terms", "astro", "2024", "8"}, "2024-08-22", " | 是日:处暑 | "}, // a 中气 a day earlier
+    {{"month", "--terms", "astro", "2024", "8"}, "2024-08-23", " | ◆7日立秋 ◆22日处暑 | "},
+};
+
+TEST(BaziMonth, TermsMarkTheDaysTheChosenMethodGives)
+{
+    for (const auto& c : kTermDays) {
+        SCOPED_TRACE(std::string(c.date) + c.part);
+        const BaziRun run = runBazi(c.args);
+        EXPECT_EQ(run.status, 0);
+        const auto lines = splitLines(run.out);
+        const auto line = std::ranges::find_if(lines, [&](const std::string& l) { return l.starts_with(c.date); });
+        ASSERT_NE(line, lines.end());
+        EXPECT_NE(line->find(c.part), std::string::npos) << *line;
+    }
+}
+
+TEST(BaziMonth, RefusesAnUnknownTermMethod)
+{
+    expectUsageError(runBazi({"month", "--terms", "exact", "2024", "1"}), "--terms is mean|astro, not \"exact\"");
+    expectUsageError(runBazi({"month", "2024", "1", "--terms"}), "--terms");
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/calendar/Calendar.h"
+#include "models/solartime/BirthMoment.h"
 
 namespace {
 
@@ -169,6 +170,56 @@ TEST(STerm, GivesTheDayOfTheMonthOfATerm)
     EXPECT_EQ(models::STerm(2024, -1), 0);
     EXPECT_EQ(models::Animals(12), "鼠");
     EXPECT_EQ(models::Animals(-1), "猪");
+}
+
+struct TermDay
+{
+    engine::TermSource terms;
+    int year, month, day;
+    const char* yearGZ;
+    const char* monthGZ;
+    const char* termName;   // empty on a day without a term
+    const char* monthTerms; // the month's two terms on their days
+};
+
+// Astronomical terms as published, Beijing time: 立春 2013-02-04 00:13 (02-03 16:13 UTC), 雨水 2013-02-18 20:01,
+// 小暑 2024-07-06 22:20, 处暑 2024-08-22 22:55. Mean formula by hand: 立春 2013-02-03 22:43, 雨水 02-18 18:52,
+// 小暑 2024-07-06 23:55, 处暑 2024-08-23 00:05.
+const TermDay kTermDays[] = {
+    {engine::termInstant, 2013, 2, 3, "癸巳", "甲寅", "立春", "◆3日立春 ◆18日雨水"}, // the mean 立春's day
+    {engine::termInstant, 2013, 2, 4, "癸巳", "甲寅", "", "◆3日立春 ◆18日雨水"},
+    {models::astroTermBeijing, 2013, 2, 3, "壬辰", "癸丑", "", "◆4日立春 ◆18日雨水"}, // 立春 is on the 4th in Beijing
+    {models::astroTermBeijing, 2013, 2, 4, "癸巳", "甲寅", "立春", "◆4日立春 ◆18日雨水"},  // both pairs turn with it
+    {models::astroTermBeijing, 2024, 7, 6, "甲辰", "辛未", "小暑", "◆6日小暑 ◆22日大暑"},  // same day either way
+    {models::astroTermBeijing, 2024, 8, 22, "甲辰", "壬申", "处暑", "◆7日立秋 ◆22日处暑"}, // a 中气 a day early
+    {engine::termInstant, 2024, 8, 22, "甲辰", "壬申", "", "◆7日立秋 ◆23日处暑"},
+};
+
+TEST(GetMonthInfo, TermsMarkTheDaysTheirSourceGives)
+{
+    for (const TermDay& c : kTermDays) {
+        SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day));
+        const MonthInfo info(kFixedNow, c.terms);
+        const auto days = info.GetMonthInfo(c.year, c.month - 1);
+        ASSERT_TRUE(days.has_value());
+        const DayInfo& d = dayOf(*days, c.day);
+        EXPECT_EQ(d.YearGZ, c.yearGZ);
+        EXPECT_EQ(d.MonthGZ, c.monthGZ);
+        EXPECT_EQ(d.TermName, c.termName);
+        EXPECT_EQ(d.MonthTerms, c.monthTerms);
+    }
+}
+
+// A source that covers no year: the model answers nothing rather than throwing.
+engine::LocalTime noTerms(int year, int)
+{
+    throw engine::RangeError("no terms for " + std::to_string(year));
+}
+
+TEST(GetMonthInfo, ASourceWithoutTheYearGivesNoMonth)
+{
+    const MonthInfo info(kFixedNow, noTerms);
+    EXPECT_FALSE(info.GetMonthInfo(2024, 1).has_value());
 }
 
 } // namespace
