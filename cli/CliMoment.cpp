@@ -64,8 +64,11 @@ std::optional<Value> readChoice(const GivenOptions& given, std::string_view name
         if (*text == word)
             return value;
     std::string words;
-    for (const auto& choice : choices)
-        words += (words.empty() ? "" : "|") + std::string(choice.first);
+    for (const auto& choice : choices) {
+        if (!words.empty())
+            words += '|';
+        words += choice.first;
+    }
     error = std::string(name) + " is " + words + ", not " + shown(*text);
     return std::nullopt;
 }
