@@ -28,6 +28,10 @@ class QRadioButton;
 class QStatusBar;
 class QTreeView;
 
+namespace ui {
+class BirthPlacePanel;
+}
+
 // The main window: the chart request, the chart text and its remark, the record tree, and the menus of the other
 // windows.
 class Form1 : public QMainWindow
@@ -98,6 +102,8 @@ private:
     void Command1_Click();
 
     models::ChartRequest readRequest() const;
+    // The moment options, layout and stars a record or the preferences give.
+    void restoreChoices(const models::MomentOptions& moment, const std::string& layout, bool stars);
     void rebuildMonthsAndDays();
     void rebuildDays();
     void applyResizeFloor();
@@ -110,31 +116,33 @@ private:
     store::RecordActions m_actions{m_store, m_tree};
     std::unique_ptr<ui::RecordTreeModel> m_treeModel; // after the tree: it stops observing before the tree goes
 
-    QLabel* Label1 = nullptr;              // caption of the name box
-    QLineEdit* TxtName = nullptr;          // name
-    std::array<QRadioButton*, 2> OptSex{}; // sex: 男, 女
-    QLabel* Label2 = nullptr;              // caption of the date row
-    QComboBox* Combo1 = nullptr;           // calendar kind: 公历 or 农历
-    QComboBox* Combo2 = nullptr;           // year list
-    QComboBox* Combo3 = nullptr;           // month list
-    QComboBox* Combo4 = nullptr;           // day list
-    QComboBox* Combo5 = nullptr;           // hour list
-    QComboBox* Combo6 = nullptr;           // minute list
-    QLabel* Label3 = nullptr;              // "年" after the year
-    QLabel* Label4 = nullptr;              // "月" after the month
-    QLabel* Label5 = nullptr;              // "日" after the day
-    QLabel* Label6 = nullptr;              // "时" after the hour
-    QLabel* Label7 = nullptr;              // "分" after the minute
-    QComboBox* ComboPai = nullptr;         // layout of the pillar rows: 竖排 or 横排
-    QCheckBox* CheckShen = nullptr;        // symbolic stars on or off
-    QPushButton* Command1 = nullptr;       // make the chart
-    QPlainTextEdit* TexCont = nullptr;     // the chart text
-    QLabel* LabelMark = nullptr;           // caption of the remark box
-    QPlainTextEdit* TextMark = nullptr;    // remark saved with the record
-    QTreeView* TreeView1 = nullptr;        // groups and records
-    std::array<QIcon, 3> ImageList1;       // tree pictures: root and group, expanded node, record
-    QStatusBar* StatusBar1 = nullptr;      // status line
-    QLabel* Panel1 = nullptr;              // status text, or where the records are kept
+    QLabel* Label1 = nullptr;                    // caption of the name box
+    QLineEdit* TxtName = nullptr;                // name
+    std::array<QRadioButton*, 2> OptSex{};       // sex: 男, 女
+    QLabel* Label2 = nullptr;                    // caption of the date row
+    QComboBox* Combo1 = nullptr;                 // calendar kind: 公历 or 农历
+    QComboBox* Combo2 = nullptr;                 // year list
+    QComboBox* Combo3 = nullptr;                 // month list
+    QComboBox* Combo4 = nullptr;                 // day list
+    QComboBox* Combo5 = nullptr;                 // hour list
+    QComboBox* Combo6 = nullptr;                 // minute list
+    QLabel* Label3 = nullptr;                    // "年" after the year
+    QLabel* Label4 = nullptr;                    // "月" after the month
+    QLabel* Label5 = nullptr;                    // "日" after the day
+    QLabel* Label6 = nullptr;                    // "时" after the hour
+    QLabel* Label7 = nullptr;                    // "分" after the minute
+    QComboBox* ComboPai = nullptr;               // layout of the pillar rows: 竖排 or 横排
+    QCheckBox* CheckShen = nullptr;              // symbolic stars on or off
+    QPushButton* Command1 = nullptr;             // make the chart
+    QPushButton* CommandPlace = nullptr;         // opens the birth place panel
+    ui::BirthPlacePanel* m_birthPlace = nullptr; // place, zone, solar time, terms, 子 convention
+    QPlainTextEdit* TexCont = nullptr;           // the chart text
+    QLabel* LabelMark = nullptr;                 // caption of the remark box
+    QPlainTextEdit* TextMark = nullptr;          // remark saved with the record
+    QTreeView* TreeView1 = nullptr;              // groups and records
+    std::array<QIcon, 3> ImageList1;             // tree pictures: root and group, expanded node, record
+    QStatusBar* StatusBar1 = nullptr;            // status line
+    QLabel* Panel1 = nullptr;                    // status text, or where the records are kept
 
     QMenu* menuFile = nullptr;  // 文件
     QMenu* menuTool = nullptr;  // 辅助工具
