@@ -116,33 +116,34 @@ private:
     store::RecordActions m_actions{m_store, m_tree};
     std::unique_ptr<ui::RecordTreeModel> m_treeModel; // after the tree: it stops observing before the tree goes
 
-    QLabel* Label1 = nullptr;                    // caption of the name box
-    QLineEdit* TxtName = nullptr;                // name
-    std::array<QRadioButton*, 2> OptSex{};       // sex: 男, 女
-    QLabel* Label2 = nullptr;                    // caption of the date row
-    QComboBox* Combo1 = nullptr;                 // calendar kind: 公历 or 农历
-    QComboBox* Combo2 = nullptr;                 // year list
-    QComboBox* Combo3 = nullptr;                 // month list
-    QComboBox* Combo4 = nullptr;                 // day list
-    QComboBox* Combo5 = nullptr;                 // hour list
-    QComboBox* Combo6 = nullptr;                 // minute list
-    QLabel* Label3 = nullptr;                    // "年" after the year
-    QLabel* Label4 = nullptr;                    // "月" after the month
-    QLabel* Label5 = nullptr;                    // "日" after the day
-    QLabel* Label6 = nullptr;                    // "时" after the hour
-    QLabel* Label7 = nullptr;                    // "分" after the minute
-    QComboBox* ComboPai = nullptr;               // layout of the pillar rows: 竖排 or 横排
-    QCheckBox* CheckShen = nullptr;              // symbolic stars on or off
-    QPushButton* Command1 = nullptr;             // make the chart
-    QPushButton* CommandPlace = nullptr;         // opens the birth place panel
+    QLabel* Label1 = nullptr;              // caption of the name box
+    QLineEdit* TxtName = nullptr;          // name
+    std::array<QRadioButton*, 2> OptSex{}; // sex: 男, 女
+    QLabel* Label2 = nullptr;              // caption of the date row
+    QComboBox* Combo1 = nullptr;           // calendar kind: 公历 or 农历
+    QComboBox* Combo2 = nullptr;           // year list
+    QComboBox* Combo3 = nullptr;           // month list
+    QComboBox* Combo4 = nullptr;           // day list
+    QComboBox* Combo5 = nullptr;           // hour list
+    QComboBox* Combo6 = nullptr;           // minute list
+    QLabel* Label3 = nullptr;              // "年" after the year
+    QLabel* Label4 = nullptr;              // "月" after the month
+    QLabel* Label5 = nullptr;              // "日" after the day
+    QLabel* Label6 = nullptr;              // "时" after the hour
+    QLabel* Label7 = nullptr;              // "分" after the minute
+    QComboBox* ComboPai = nullptr;         // layout of the pillar rows: 竖排 or 横排
+    QCheckBox* CheckShen = nullptr;        // symbolic stars on or off
+    QPushButton* Command1 = nullptr;       // make the chart
+    QPushButton* CommandPlace = nullptr;   // open the birth place panel
+    QPlainTextEdit* TexCont = nullptr;     // the chart text
+    QLabel* LabelMark = nullptr;           // caption of the remark box
+    QPlainTextEdit* TextMark = nullptr;    // remark saved with the record
+    QTreeView* TreeView1 = nullptr;        // groups and records
+    std::array<QIcon, 3> ImageList1;       // tree pictures: root and group, expanded node, record
+    QStatusBar* StatusBar1 = nullptr;      // status line
+    QLabel* Panel1 = nullptr;              // status text, or where the records are kept
+
     ui::BirthPlacePanel* m_birthPlace = nullptr; // place, zone, solar time, terms, 子 convention
-    QPlainTextEdit* TexCont = nullptr;           // the chart text
-    QLabel* LabelMark = nullptr;                 // caption of the remark box
-    QPlainTextEdit* TextMark = nullptr;          // remark saved with the record
-    QTreeView* TreeView1 = nullptr;              // groups and records
-    std::array<QIcon, 3> ImageList1;             // tree pictures: root and group, expanded node, record
-    QStatusBar* StatusBar1 = nullptr;            // status line
-    QLabel* Panel1 = nullptr;                    // status text, or where the records are kept
 
     QMenu* menuFile = nullptr;  // 文件
     QMenu* menuTool = nullptr;  // 辅助工具
