@@ -147,10 +147,11 @@ void BirthPlacePanel::placeEdited(const QString& text)
     for (const models::Place* place : m_matches)
         labels << label(*place);
     m_matchModel->setStringList(labels);
-    if (text.trimmed().isEmpty())
-        choosePlace(nullptr);
-    else if (const models::Place* exact = models::findPlace(fromQt(text)))
-        choosePlace(exact); // a whole name chooses without the popup
+    // A whole name or a listed label chooses without the popup; other text is no place yet, so nothing stale is
+    // charted under it.
+    const std::string typed = fromQt(text.trimmed());
+    const models::Place* exact = typed.empty() ? nullptr : models::findPlace(typed);
+    choosePlace(exact ? exact : models::placeOfLabel(typed));
 }
 
 void BirthPlacePanel::placeActivated(const QString& text)

@@ -158,7 +158,11 @@ TEST_F(BirthPlacePanelTest, CompletionFindsAPlaceByEachSpelling)
 TEST_F(BirthPlacePanelTest, ChoosingAPlaceFillsLongitudeAndZone)
 {
     EXPECT_EQ(combo("timeZone")->currentText(), QStringLiteral("UTC+8（固定）")); // the first start's zone
+    typePlace(QStringLiteral("喀什"));
+    EXPECT_FALSE(line("longitude")->text().isEmpty()); // a whole name chooses at once
     typePlace(QStringLiteral("wlmq"));
+    EXPECT_TRUE(line("longitude")->text().isEmpty()); // initials alone choose nothing: no stale place
+    EXPECT_EQ(combo("timeZone")->currentText(), QStringLiteral("UTC+8（固定）"));
     pickCompletion(QStringLiteral("乌鲁木齐（新疆）"));
     // Ürümqi lies at 87°37′E; Xinjiang keeps China's legal clock, Beijing time with its summers.
     EXPECT_TRUE(line("longitude")->text().startsWith(QStringLiteral("87.6")))
