@@ -25,8 +25,8 @@ time, terms, 子 convention) and its layout and stars are used, so a record re-c
   name: 张三
   sex: 男
   birth: 1984-03-02 16:25:00
-  place: 喀什（新疆）            (only the options that differ from the default)
-  longitude: 75.99
+  place: 喀什（新疆）            (only the options that differ from the default; longitude and zone
+  longitude: 76.25               only when they are not the place's own)
   zone: Asia/Urumqi
   solar-time: true              (clock, mean or true)
   terms: astro                  (mean or astro)
