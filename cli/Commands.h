@@ -17,5 +17,6 @@ int matchCommand(Args args);    // cli/MatchCommand.cpp
 int idnumCommand(Args args);    // cli/IdnumCommand.cpp
 int monthCommand(Args args);    // cli/MonthCommand.cpp
 int placesCommand(Args args);   // cli/PlacesCommand.cpp
+int recordCommand(Args args);   // cli/RecordCommand.cpp
 
 } // namespace cli

@@ -33,6 +33,7 @@ const Command kCommands[] = {
     {"idnum", "the personality reading of an identity number's digits", cli::idnumCommand, true},
     {"month", "a month of the perpetual calendar: grid, lunar dates, festivals, almanac", cli::monthCommand},
     {"places", "places for --place: name, region, longitude, latitude, zone", cli::placesCommand, true},
+    {"record", "stored record files read back and re-charted", cli::recordCommand},
 };
 
 constexpr std::size_t kNameColumn = 10; // summaries line up after the longest name

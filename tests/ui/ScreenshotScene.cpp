@@ -1,19 +1,28 @@
 #include "ui/main/Form1.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
+#include <cstring>
 
-// The main window with a chart, filling the screen, for the screenshot in docs/. Prints "ready" once it is drawn
-// and stays up until it is closed or killed.
+// The main window with a chart, filling the screen, for the screenshots in docs/; with "--true-solar-time" a birth
+// in Kashgar on true solar time, its panel open. Prints "ready" once it is drawn and stays up until it is closed or
+// killed.
 int main(int argc, char* argv[])
 {
+    const bool trueSolarTime = argc > 1 && std::strcmp(argv[1], "--true-solar-time") == 0;
+    const QTemporaryDir settings; // the scene's choices never become the user's preferences
+    qputenv("CHENGSHU_SETTINGS", (settings.path() + QStringLiteral("/settings.ini")).toLocal8Bit());
     QApplication app(argc, argv);
     Form1 form;
     form.findChild<QLineEdit*>(QStringLiteral("TxtName"))->setText(QStringLiteral("张三"));
@@ -22,9 +31,25 @@ int main(int argc, char* argv[])
     form.findChild<QComboBox*>(QStringLiteral("Combo4"))->setCurrentText(QStringLiteral("12"));
     form.findChild<QComboBox*>(QStringLiteral("Combo5"))->setCurrentText(QStringLiteral("08"));
     form.findChild<QComboBox*>(QStringLiteral("Combo6"))->setCurrentText(QStringLiteral("30"));
-    form.findChild<QCheckBox*>(QStringLiteral("CheckShen"))->setChecked(true);
+    form.findChild<QCheckBox*>(QStringLiteral("CheckShen"))->setChecked(!trueSolarTime);
     form.setGeometry(form.screen()->availableGeometry());
     form.show();
+    if (trueSolarTime) {
+        form.findChild<QComboBox*>(QStringLiteral("Combo3"))->setCurrentText(QStringLiteral("01"));
+        form.findChild<QComboBox*>(QStringLiteral("Combo4"))->setCurrentText(QStringLiteral("15"));
+        form.findChild<QComboBox*>(QStringLiteral("Combo5"))->setCurrentText(QStringLiteral("00"));
+        form.findChild<QComboBox*>(QStringLiteral("Combo6"))->setCurrentText(QStringLiteral("20"));
+        auto* place = form.findChild<QLineEdit*>(QStringLiteral("birthPlace"));
+        QInputMethodEvent typed; // typed as Chinese is, through the input method
+        typed.setCommitString(QStringLiteral("喀什"));
+        QApplication::sendEvent(place, &typed);
+        place->completer()->popup()->hide(); // the whole name chose the place
+        form.findChild<QComboBox*>(QStringLiteral("solarTime"))->setCurrentText(QStringLiteral("真太阳时"));
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CommandPlace")), Qt::LeftButton);
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("BirthPlacePanel"));
+        const QRect screen = form.screen()->availableGeometry();
+        panel->move(screen.right() - panel->width() - 20, screen.bottom() - panel->height() - 20);
+    }
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);

@@ -2,11 +2,14 @@
 
 #include "engine/support/RangeError.h"
 #include "models/chart/DateLists.h"
+#include "models/records/RecordFile.h"
 #include "ui/common/ChartFont.h"
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WidgetBuilders.h"
+#include "ui/main/BirthPlacePanel.h"
+#include "ui/main/Preferences.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -139,6 +142,10 @@ void Form1::buildControls()
     Label6 = caption(client, "Label6", "时", twipsRect(7080, 840, 495, 375));
     Label7 = caption(client, "Label7", "分", twipsRect(8280, 840, 495, 375));
     Command1 = placed(new QPushButton(QStringLiteral("八字排盘"), client), "Command1", twipsRect(8640, 720, 975, 375));
+    // In the top row's free end, so the birth row and the boxes keep their places.
+    CommandPlace =
+        placed(new QPushButton(QStringLiteral("出生地…"), client), "CommandPlace", twipsRect(8640, 105, 975, 390));
+    m_birthPlace = new ui::BirthPlacePanel(this);
     buildTextBoxes(client);
 }
 
@@ -162,6 +169,10 @@ void Form1::connectHandlers()
     connect(Combo2, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo2_Click));
     connect(Combo3, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo3_Click));
     connect(Command1, &QPushButton::clicked, this, ui::guarded(this, &Form1::Command1_Click));
+    connect(CommandPlace, &QPushButton::clicked, m_birthPlace, [this] {
+        m_birthPlace->show();
+        m_birthPlace->raise();
+    });
     connect(mSave, &QAction::triggered, this, ui::guarded(this, &Form1::mSave_Click));
     connect(mExit, &QAction::triggered, this, ui::guarded(this, &Form1::mExit_Click));
     connect(mPing, &QAction::triggered, this, ui::guarded(this, &Form1::mPing_Click));
@@ -191,6 +202,8 @@ void Form1::Form_Load()
     refill(Combo6, models::numberTexts(0, 59), kMinuteShownAtStart);
     refill(ComboPai, {"竖排", "横排"});
     ComboPai->setEditText(QStringLiteral("竖排"));
+    if (const auto preferences = ui::loadPreferences()) // none at the first start: the window as it always was
+        restoreChoices(preferences->moment, preferences->layout, preferences->stars);
     LoadTree();
 }
 
@@ -253,7 +266,15 @@ models::ChartRequest Form1::readRequest() const
     request.hour = fromQt(Combo5->currentText());
     request.minute = fromQt(Combo6->currentText());
     request.layout = fromQt(ComboPai->currentText());
+    request.moment = m_birthPlace->options();
     return request;
+}
+
+void Form1::restoreChoices(const models::MomentOptions& moment, const std::string& layout, bool stars)
+{
+    m_birthPlace->setOptions(moment);
+    ComboPai->setEditText(toQt(layout));
+    CheckShen->setChecked(stars);
 }
 
 void Form1::Command1_Click()
@@ -265,8 +286,13 @@ void Form1::Command1_Click()
         warn(toQt(error)); // "请输入姓名" or why the date cannot be charted; TexCont keeps its chart
         return;
     }
-    TexCont->setPlainText(toQt(models::joinLines(*lines)));
+    const std::string chart = models::joinLines(*lines);
+    TexCont->setPlainText(toQt(chart));
     TextMark->clear();
+    ui::savePreferences(request);
+    const auto shown = models::parseRecord(chart); // row 2 holds the Gregorian clock time charted
+    if (shown && shown->birth && m_birthPlace->noteBirth(*shown->birth))
+        m_birthPlace->show(); // the summer-time line
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -28,6 +28,10 @@ class QRadioButton;
 class QStatusBar;
 class QTreeView;
 
+namespace ui {
+class BirthPlacePanel;
+}
+
 // The main window: the chart request, the chart text and its remark, the record tree, and the menus of the other
 // windows.
 class Form1 : public QMainWindow
@@ -98,6 +102,8 @@ private:
     void Command1_Click();
 
     models::ChartRequest readRequest() const;
+    // The moment options, layout and stars a record or the preferences give.
+    void restoreChoices(const models::MomentOptions& moment, const std::string& layout, bool stars);
     void rebuildMonthsAndDays();
     void rebuildDays();
     void applyResizeFloor();
@@ -128,6 +134,7 @@ private:
     QComboBox* ComboPai = nullptr;         // layout of the pillar rows: 竖排 or 横排
     QCheckBox* CheckShen = nullptr;        // symbolic stars on or off
     QPushButton* Command1 = nullptr;       // make the chart
+    QPushButton* CommandPlace = nullptr;   // open the birth place panel
     QPlainTextEdit* TexCont = nullptr;     // the chart text
     QLabel* LabelMark = nullptr;           // caption of the remark box
     QPlainTextEdit* TextMark = nullptr;    // remark saved with the record
@@ -135,6 +142,8 @@ private:
     std::array<QIcon, 3> ImageList1;       // tree pictures: root and group, expanded node, record
     QStatusBar* StatusBar1 = nullptr;      // status line
     QLabel* Panel1 = nullptr;              // status text, or where the records are kept
+
+    ui::BirthPlacePanel* m_birthPlace = nullptr; // place, zone, solar time, terms, 子 convention
 
     QMenu* menuFile = nullptr;  // 文件
     QMenu* menuTool = nullptr;  // 辅助工具

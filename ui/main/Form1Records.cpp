@@ -2,6 +2,8 @@
 // the selection and the text boxes, ask RecordActions, and show what it answers.
 #include "ui/main/Form1.h"
 
+#include "models/records/RecordMoment.h"
+
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WidgetBuilders.h"
@@ -156,6 +158,10 @@ void Form1::ShowRecord(const std::string& group, const std::string& name)
     OptSex[record->sex == "男" ? 0 : 1]->setChecked(true);
     if (record->birth)
         setBirthMoment(*record->birth);
+    // The record charts again as it was charted, whatever the current choices.
+    const auto request = models::recordRequest(*record);
+    if (const auto* made = std::get_if<models::ChartRequest>(&request))
+        restoreChoices(made->moment, made->layout, made->stars);
 }
 
 // Qt selects the node under the pointer when a button goes down, so the selection is the node clicked, or the

@@ -1,0 +1,236 @@
+#include "ui/main/BirthPlacePanel.h"
+
+#include "models/records/RecordMoment.h"
+#include "models/solartime/SummerTimeHint.h"
+#include "ui/common/QtText.h"
+#include "ui/common/WidgetBuilders.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace ui {
+namespace {
+
+constexpr std::size_t kMatches = 20;
+const QString kFixedZone = QStringLiteral("UTC+8（固定）");
+
+// The choices of a list with the value each stands for, in list order.
+template <typename Value> struct Choice
+{
+    const char* text;
+    Value value;
+};
+
+const Choice<engine::SolarTimeKind> kSolarTimes[] = {
+    {"钟表时间", engine::SolarTimeKind::clock},    // the clock time as entered, as always
+    {"平太阳时", engine::SolarTimeKind::mean},     // 4 minutes per degree from the zone's meridian
+    {"真太阳时", engine::SolarTimeKind::apparent}, // mean solar time plus the equation of time
+};
+const Choice<models::TermMethod> kTermMethods[] = {
+    {"节气：经典公式", models::TermMethod::mean}, // the calendar's own formula, as always
+    {"节气：天文计算", models::TermMethod::astro},
+};
+const Choice<engine::LateZi> kLateZis[] = {
+    {"子时不换日", engine::LateZi::same}, // 23:00-23:59 keeps its day, as always
+    {"晚子用次日时干", engine::LateZi::nextStem},
+    {"晚子换日", engine::LateZi::nextDay},
+};
+
+template <typename Value, std::size_t N>
+QComboBox* choiceList(QWidget* parent, const char* name, const char* accessible, const Choice<Value> (&choices)[N])
+{
+    auto* combo = named(new QComboBox(parent), name);
+    combo->setAccessibleName(toQt(accessible));
+    for (const auto& choice : choices)
+        combo->addItem(toQt(choice.text));
+    return combo;
+}
+
+template <typename Value, std::size_t N> Value chosen(const QComboBox* combo, const Choice<Value> (&choices)[N])
+{
+    const int i = combo->currentIndex();
+    return i >= 0 && i < static_cast<int>(N) ? choices[i].value : choices[0].value;
+}
+
+template <typename Value, std::size_t N> void choose(QComboBox* combo, const Choice<Value> (&choices)[N], Value value)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (choices[i].value == value)
+            combo->setCurrentIndex(static_cast<int>(i));
+}
+
+// Degrees east as typed: a number in -180..180, else nothing.
+std::optional<double> typedLongitude(const QString& text)
+{
+    bool ok = false;
+    const double degrees = text.trimmed().toDouble(&ok);
+    if (!ok || degrees < -180 || degrees > 180)
+        return std::nullopt;
+    return degrees;
+}
+
+QString label(const models::Place& place)
+{
+    return toQt(models::placeLabel(place));
+}
+
+} // namespace
+
+BirthPlacePanel::BirthPlacePanel(QWidget* parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("BirthPlacePanel"));
+    setWindowTitle(QStringLiteral("出生地与真太阳时"));
+    buildControls();
+}
+
+void BirthPlacePanel::buildControls()
+{
+    m_placeEdit = named(new QLineEdit(this), "birthPlace");
+    m_placeEdit->setAccessibleName(QStringLiteral("出生地"));
+    m_placeEdit->setPlaceholderText(QStringLiteral("乌鲁木齐、wulumuqi、wlmq 或 Urumqi"));
+    m_matchModel = new QStringListModel(this);
+    m_completer = new QCompleter(m_matchModel, this);
+    m_completer->setObjectName(QStringLiteral("placeCompleter"));
+    // The table's search already matched pinyin and initials; the popup shows its rows as they are.
+    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_completer->setMaxVisibleItems(static_cast<int>(kMatches));
+    m_placeEdit->setCompleter(m_completer);
+    m_longitude = named(new QLineEdit(this), "longitude");
+    m_longitude->setAccessibleName(QStringLiteral("经度"));
+    m_longitude->setPlaceholderText(QStringLiteral("东经为正，如 87.62"));
+    m_zone = named(new QComboBox(this), "timeZone");
+    m_zone->setAccessibleName(QStringLiteral("时区"));
+    m_zone->setEditable(true); // any IANA zone may be typed
+    m_zone->addItems({kFixedZone, toQt(models::kChinaZone)});
+    m_solarTime = choiceList(this, "solarTime", "太阳时", kSolarTimes);
+    m_terms = choiceList(this, "termMethod", "节气算法", kTermMethods);
+    m_lateZi = choiceList(this, "lateZi", "子时", kLateZis);
+    m_summerHint = named(new QLabel(this), "summerTimeHint");
+    m_summerHint->setWordWrap(true);
+    m_useChina = named(new QPushButton(QStringLiteral("改用 Asia/Shanghai"), this), "useChinaZone");
+    m_summerHint->hide();
+    m_useChina->hide();
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("出生地："), m_placeEdit);
+    form->addRow(QStringLiteral("经度："), m_longitude);
+    form->addRow(QStringLiteral("时区："), m_zone);
+    auto* choices = new QHBoxLayout;
+    for (QWidget* w : std::array<QWidget*, 3>{m_solarTime, m_terms, m_lateZi})
+        choices->addWidget(w);
+    auto* hint = new QHBoxLayout;
+    hint->addWidget(m_summerHint, 1);
+    hint->addWidget(m_useChina);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addLayout(choices);
+    column->addLayout(hint);
+
+    connect(m_placeEdit, &QLineEdit::textEdited, this, &BirthPlacePanel::placeEdited);
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, &BirthPlacePanel::placeActivated);
+    connect(m_useChina, &QPushButton::clicked, this, &BirthPlacePanel::useChinaZone);
+}
+
+void BirthPlacePanel::placeEdited(const QString& text)
+{
+    m_matches = models::findPlaces(fromQt(text), kMatches);
+    QStringList labels;
+    for (const models::Place* place : m_matches)
+        labels << label(*place);
+    m_matchModel->setStringList(labels);
+    // A whole name or a listed label chooses without the popup; other text is no place yet, so nothing stale is
+    // charted under it.
+    const std::string typed = fromQt(text.trimmed());
+    const models::Place* exact = typed.empty() ? nullptr : models::findPlace(typed);
+    choosePlace(exact ? exact : models::placeOfLabel(typed));
+}
+
+void BirthPlacePanel::placeActivated(const QString& text)
+{
+    for (const models::Place* place : m_matches)
+        if (label(*place) == text)
+            return choosePlace(place);
+}
+
+// A place fills its longitude and offers its zone: China's legal clock for Xinjiang, as the chart reads it.
+void BirthPlacePanel::choosePlace(const models::Place* place)
+{
+    m_place = place;
+    if (!place) {
+        m_longitude->clear();
+        setZone(kFixedZone);
+        return;
+    }
+    m_longitude->setText(toQt(models::degreesText(place->longitude)));
+    models::MomentOptions placeOnly;
+    placeOnly.place = place;
+    setZone(toQt(placeOnly.effectiveZone()));
+}
+
+void BirthPlacePanel::setZone(const QString& zone)
+{
+    const QString shown = zone.isEmpty() ? kFixedZone : zone;
+    if (m_zone->findText(shown) < 0)
+        m_zone->addItem(shown);
+    m_zone->setCurrentIndex(m_zone->findText(shown));
+}
+
+void BirthPlacePanel::useChinaZone()
+{
+    setZone(toQt(models::kChinaZone));
+    if (m_hasBirth)
+        noteBirth(m_lastBirth);
+}
+
+models::MomentOptions BirthPlacePanel::options() const
+{
+    models::MomentOptions o;
+    o.place = m_place;
+    const QString zone = m_zone->currentText().trimmed();
+    if (zone != kFixedZone)
+        o.zone = fromQt(zone);
+    if (const auto typed = typedLongitude(m_longitude->text())) {
+        // The place's own longitude stays unrounded; a changed one is the village's.
+        if (!m_place || models::degreesText(*typed) != models::degreesText(m_place->longitude))
+            o.longitude = typed;
+    }
+    o.solarTime = chosen(m_solarTime, kSolarTimes);
+    o.terms = chosen(m_terms, kTermMethods);
+    o.lateZi = chosen(m_lateZi, kLateZis);
+    return o;
+}
+
+void BirthPlacePanel::setOptions(const models::MomentOptions& o)
+{
+    m_place = o.place;
+    m_placeEdit->setText(o.place ? label(*o.place) : QString());
+    const auto longitude = o.effectiveLongitude();
+    m_longitude->setText(longitude ? toQt(models::degreesText(*longitude)) : QString());
+    setZone(toQt(o.effectiveZone()));
+    choose(m_solarTime, kSolarTimes, o.solarTime);
+    choose(m_terms, kTermMethods, o.terms);
+    choose(m_lateZi, kLateZis, o.lateZi);
+}
+
+bool BirthPlacePanel::noteBirth(engine::LocalTime clock)
+{
+    m_lastBirth = clock;
+    m_hasBirth = true;
+    const bool misses = models::missesChinaSummerTime(clock, options());
+    m_summerHint->setText(misses ? QStringLiteral("这一时刻在中国 1986—1991 年的夏令时内，钟表比固定 UTC+8 快一小时。")
+                                 : QString());
+    m_summerHint->setVisible(misses);
+    m_useChina->setVisible(misses);
+    return misses;
+}
+
+} // namespace ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "models/chart/ChartComposer.h"
+
+#include <QString>
+
+#include <optional>
+
+// The main window's choices kept between sessions: the birth place and moment options, the layout and the star
+// option of the last chart. An INI file in the user's configuration folder
+// (~/.config/chengshu-bazi/chengshu-bazi.ini), or the file CHENGSHU_SETTINGS names.
+namespace ui {
+
+struct Preferences
+{
+    models::MomentOptions moment;
+    std::string layout = "竖排";
+    bool stars = false;
+};
+
+// The settings file in use.
+QString preferencesFile();
+
+// The stored choices; nothing before the first chart (the window then starts as it always has). A value that no
+// longer reads (a place the table lost, a word of another version) keeps its default.
+std::optional<Preferences> loadPreferences();
+
+// Keeps the choices of a chart just made.
+void savePreferences(const models::ChartRequest& request);
+
+} // namespace ui
