@@ -66,16 +66,6 @@ std::string_view withoutTrailingLineEnds(std::string_view chart)
     return chart;
 }
 
-// The chart text as the tool prints it: LF line ends.
-std::string withLf(std::string_view text)
-{
-    std::string out;
-    for (const char c : text)
-        if (c != '\r')
-            out += c;
-    return out;
-}
-
 constexpr std::string_view solarTimeWord(engine::SolarTimeKind kind)
 {
     return kind == engine::SolarTimeKind::apparent ? "true" : kind == engine::SolarTimeKind::mean ? "mean" : "clock";
