@@ -111,7 +111,7 @@ TEST_F(RecordActionsTest, SaveGoesIntoTheSelectedGroupOrIntoOther)
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.why);
         const Outcome outcome = actions.save(c.selected, {c.name, kChart, "备注"});
-        expectMessage(outcome, Effect::Done, Notice::Warning, "数据保存完毕");
+        expectMessage(outcome, Effect::Done, Notice::Information, "数据保存完毕");
         EXPECT_EQ(outcome.expand, std::vector<std::string>{groupKey(c.group)});
         EXPECT_EQ(outcome.select, ""); // the selection stays where it was
         EXPECT_NE(recordKey(c.group, c.name), "<none>");
@@ -132,9 +132,9 @@ TEST_F(RecordActionsTest, SaveRefusalsAndFailuresLeaveTreeAndFolderAlone)
         Effect effect;
         const char* message;
     } kCases[] = {
-        {"no chart yet", {"张三", "", ""}, Effect::Refused, "请先八字排盘，在保存"},
-        {"blank name", {"   ", kChart, ""}, Effect::Refused, "请填写姓名，在保存"},
-        {"ideographic spaces are blank too", {"\u3000\u3000", kChart, ""}, Effect::Refused, "请填写姓名，在保存"},
+        {"no chart yet", {"张三", "", ""}, Effect::Refused, "请先八字排盘，再保存"},
+        {"blank name", {"   ", kChart, ""}, Effect::Refused, "请填写姓名，再保存"},
+        {"ideographic spaces are blank too", {"\u3000\u3000", kChart, ""}, Effect::Refused, "请填写姓名，再保存"},
         {"a name that leaves its folder",
          {"../张三", kChart, ""},
          Effect::Failed,
@@ -167,7 +167,7 @@ TEST_F(RecordActionsTest, SaveRebuildsATreeThatLostOther)
     start();
     tree.load({{"A", {}}}); // as if 其他 had vanished between two refreshes
     const Outcome outcome = actions.save("", {"张三", kChart, ""});
-    expectMessage(outcome, Effect::Done, Notice::Warning, "数据保存完毕");
+    expectMessage(outcome, Effect::Done, Notice::Information, "数据保存完毕");
     EXPECT_EQ(outcome.select, "用户组");
     EXPECT_EQ(children("zuOther"), std::vector<std::string>{"张三"});
 }
@@ -269,7 +269,7 @@ TEST_F(RecordActionsTest, DeleteGroup)
         bool gone;
     } kCases[] = {
         {"其他 is protected", "其他", Effect::Refused, "对不起，该组不能删除！", false},
-        {"a record is in it", "A", Effect::Refused, "该组下有用户数据，请删除组下数据后在删除该组", false},
+        {"a record is in it", "A", Effect::Refused, "该组下有用户数据，请删除组下数据后再删除该组", false},
         {"a folder inside keeps it", "D", Effect::Failed, "该组未能删除！", false},
         {"other files go with it", "B", Effect::Done, "", true},
         {"empty", "C", Effect::Done, "", true},

@@ -102,6 +102,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent) : QMainWindow(parent
     buildTreeMenus();
     connectHandlers();
     connectTreeHandlers();
+    buildManners();
     Form_Load();
 }
 
@@ -267,6 +268,7 @@ void Form1::Command1_Click()
     }
     TexCont->setPlainText(toQt(models::joinLines(*lines)));
     TextMark->clear();
+    tellStatus(QStringLiteral("已排盘：") + TxtName->text().trimmed());
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

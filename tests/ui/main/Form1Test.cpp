@@ -354,7 +354,7 @@ TEST_F(Form1Test, MenuItemsOpenTheirWindows)
                             }),
               1);
     EXPECT_EQ(saved.icon, QMessageBox::Warning);
-    EXPECT_EQ(saved.text, QStringLiteral("请先八字排盘，在保存")); // no chart yet
+    EXPECT_EQ(saved.text, QStringLiteral("请先八字排盘，再保存")); // no chart yet
 
     const struct
     {
