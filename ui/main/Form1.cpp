@@ -181,6 +181,7 @@ void Form1::warn(const QString& text)
 void Form1::Form_Load()
 {
     resize(twips(kClientWidth), twips(kClientHeight) + menuBar()->sizeHint().height());
+    fitChartRows();
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);

@@ -97,6 +97,7 @@ private:
     void buildManners();
     bool TreeView1_KeyDown(const QKeyEvent& key);
     void clearForm();
+    void fitChartRows();
 
     void Form_Load();
     void Form_Resize();

@@ -4,21 +4,37 @@
 
 #include "ui/common/Guarded.h"
 #include "ui/common/KeyHooks.h"
+#include "ui/common/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTextDocument>
 #include <QTreeView>
+
+#include <algorithm>
 
 using models::NodeKind;
 using models::TreeNode;
 
 namespace {
+
+// The chart of the default layout with its stars, which a user reads without scrolling.
+constexpr int kChartRowsShown = 38;
+// The window's height above and below the chart box, the status bar excluded: the controls over it and the remark
+// box under it (twips, as the resize rules place them).
+constexpr int kAroundChart = 2550;
+// The window manager's title bar and borders, which the available screen area must hold too.
+constexpr int kTitleAllowance = 40; // pixels
 
 // Each input control and what a screen reader calls it.
 struct SpokenName
@@ -93,4 +109,19 @@ void Form1::clearForm()
     TexCont->clear();
     TextMark->clear();
     TxtName->setFocus(Qt::ShortcutFocusReason);
+}
+
+// Taller than the design size where the screen allows it, so the default chart shows whole; never taller than the
+// screen's free area.
+void Form1::fitChartRows()
+{
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const int rows = kChartRowsShown * TexCont->fontMetrics().lineSpacing() +
+                     static_cast<int>(2 * TexCont->document()->documentMargin()) + 2 * TexCont->frameWidth() +
+                     TexCont->horizontalScrollBar()->sizeHint().height();
+    const int wanted = menuBar()->sizeHint().height() + ui::twips(kAroundChart) + rows + StatusBar1->height();
+    const int most = s->availableGeometry().height() - kTitleAllowance;
+    resize(width(), std::max(height(), std::min(wanted, most)));
 }

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -378,6 +379,29 @@ TEST_F(Form1Test, MenuItemsOpenTheirWindows)
                   1);
         EXPECT_EQ(name, ui::toQt(c.window));
         EXPECT_EQ(caption, ui::toQt(c.caption));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The default chart with its stars shows whole where the screen is tall enough; where it is not, the window takes
+// the screen's free height and no more.
+TEST_F(Form1Test, DefaultWindowShowsTheWholeStarChart)
+{
+    child<QLineEdit>(form, "TxtName")->setText(QStringLiteral("张三"));
+    child<QCheckBox>(form, "CheckShen")->setChecked(true);
+    EXPECT_TRUE(pressChart().empty());
+    const int lines = chart()->document()->blockCount();
+    EXPECT_GE(lines, 30); // a chart with stars, not a message
+    const int shown = chart()->viewport()->height() / chart()->fontMetrics().lineSpacing();
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_LE(form.height(), area.height());
+    if (form.height() < area.height() - 40) {
+        EXPECT_GE(shown, lines);
+    } else {
+        EXPECT_GT(shown, 20) << "window " << form.height() << " of " << area.height();
     }
 }
 
