@@ -371,12 +371,16 @@ TEST_F(Form1Test, MenuItemsOpenTheirWindows)
     for (const auto& c : kWindows) {
         SCOPED_TRACE(c.item);
         QString name, caption;
+        bool closedByEsc = false;
         EXPECT_EQ(closingModals([&] { child<QAction>(form, c.item)->trigger(); },
                                 [&](QDialog& dialog) {
                                     name = dialog.objectName();
                                     caption = dialog.windowTitle();
+                                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                                    closedByEsc = !dialog.isVisible();
                                 }),
                   1);
+        EXPECT_TRUE(closedByEsc);
         EXPECT_EQ(name, ui::toQt(c.window));
         EXPECT_EQ(caption, ui::toQt(c.caption));
     }
