@@ -22,6 +22,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <array>
 
 using models::NodeKind;
 using models::TreeNode;
@@ -50,9 +51,9 @@ void Form1::buildManners()
     // A Tab typed over a selected chart would replace the whole chart; Tab moves on instead.
     TexCont->setTabChangesFocus(true);
     TextMark->setTabChangesFocus(true);
-    for (QWidget* field : {static_cast<QWidget*>(TxtName), static_cast<QWidget*>(Command1),
-                           static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Combo3),
-                           static_cast<QWidget*>(Combo4), static_cast<QWidget*>(Combo5), static_cast<QWidget*>(Combo6)})
+    // Enter charts from the name, the birth-time lists and the button; the click runs the button's guarded slot.
+    const std::array<QWidget*, 8> charting = {TxtName, Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Command1};
+    for (QWidget* field : charting)
         ui::onEnter(field, [this] { Command1->click(); });
     ui::onKeys(TreeView1, [this](const QKeyEvent& key) {
         bool taken = false;
