@@ -112,6 +112,7 @@ TEST_F(RecordActionsTest, SaveGoesIntoTheSelectedGroupOrIntoOther)
         SCOPED_TRACE(c.why);
         const Outcome outcome = actions.save(c.selected, {c.name, kChart, "备注"});
         expectMessage(outcome, Effect::Done, Notice::Information, "数据保存完毕");
+        EXPECT_EQ(outcome.brief, std::string("已保存“") + c.name + "”到组“" + c.group + "”");
         EXPECT_EQ(outcome.expand, std::vector<std::string>{groupKey(c.group)});
         EXPECT_EQ(outcome.select, ""); // the selection stays where it was
         EXPECT_NE(recordKey(c.group, c.name), "<none>");
@@ -292,6 +293,7 @@ TEST_F(RecordActionsTest, ImportCopiesTheFileAndRebuildsTheTree)
     writeBytes(source, store::encodeFileText(kChart));
     const Outcome outcome = actions.importInto(groupKey("A"), [&] { return std::optional(fromQt(source)); });
     expectMessage(outcome, Effect::Done, Notice::Information, "文件导入成功!");
+    EXPECT_EQ(outcome.brief, "已导入：" + fromQt(source));
     EXPECT_EQ(outcome.select, "用户组");
     EXPECT_EQ(outcome.expand, (std::vector<std::string>{"用户组", groupKey("A")}));
     EXPECT_EQ(children(groupKey("A")), (std::vector<std::string>{"乙", "甲"}));
@@ -358,6 +360,34 @@ TEST_F(RecordActionsTest, ExportCopiesTheRecordFile)
     };
     EXPECT_EQ(actions.exportRecord(groupKey("A"), ask).effect, Effect::None); // a group is no record file
     EXPECT_FALSE(asked);
+}
+
+TEST_F(RecordActionsTest, ReplacedByNamesTheRecordASaveWouldOverwrite)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const struct
+    {
+        const char* why;
+        std::string selected;
+        store::RecordDraft draft;
+        bool replaces;
+    } kCases[] = {
+        {"the same name in the selected group", groupKey("A"), {"甲", kChart, ""}, true},
+        {"a record of that group selected", recordKey("A", "甲"), {"甲", kChart, ""}, true},
+        {"the name box is trimmed as a save trims it", groupKey("A"), {" 甲\u3000", kChart, ""}, true},
+        {"another name", groupKey("A"), {"乙", kChart, ""}, false},
+        {"the same name goes to 其他 when nothing is selected", "", {"甲", kChart, ""}, false},
+        {"no chart: the save is refused before it writes", groupKey("A"), {"甲", "", ""}, false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        const auto ref = actions.replacedBy(c.selected, c.draft);
+        ASSERT_EQ(ref.has_value(), c.replaces);
+        if (ref) {
+            EXPECT_EQ(ref->group, "A");
+            EXPECT_EQ(ref->name, "甲");
+        }
+    }
 }
 
 TEST_F(RecordActionsTest, RecordNamesItsGroupAndItself)
