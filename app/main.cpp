@@ -1,4 +1,5 @@
 #include "ui/common/QtText.h"
+#include "ui/common/Translations.h"
 #include "ui/common/Version.h"
 #include "ui/main/Form1.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(ui::toQt(ui::productVersion()));
     QApplication::setDesktopFileName(QStringLiteral("chengshu-bazi"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/chengshu-bazi.png")));
+    ui::installQtTranslations(ui::programLocale());
 
     Form1 window;
     StartupProbe probe(clock);

@@ -5,10 +5,11 @@ set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-"$ROOT/scripts/setup-deps.sh"
+# Everything but the tool's own output goes to standard error, so the tool can feed a pipe.
+"$ROOT/scripts/setup-deps.sh" >&2
 configure_release >/dev/null
 if [[ $# -gt 0 ]]; then
-    cmake --build "$BUILD_DIR" -j "$JOBS" --target bazi
+    cmake --build "$BUILD_DIR" -j "$JOBS" --target bazi >&2
     exec "$BUILD_DIR/bazi" "$@"
 fi
 cmake --build "$BUILD_DIR" -j "$JOBS" --target chengshu-bazi

@@ -12,6 +12,7 @@ packages=(
     libhowardhinnant-date-dev # the date library's tz part, for zones/
     tzdata           # the system tz database that zones/ reads
     qt6-base-dev     # Qt 6 Widgets, for the windows
+    qt6-translations-l10n # Qt's own texts (buttons, file dialogs) in Chinese
     clang-format     # the layout check of the test command
     fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up
 )

@@ -13,14 +13,14 @@ using models::TreeNode;
 namespace store {
 namespace {
 
-const std::string kNoChart = "请先八字排盘，在保存";
-const std::string kNoName = "请填写姓名，在保存";
+const std::string kNoChart = "请先八字排盘，再保存";
+const std::string kNoName = "请填写姓名，再保存";
 const std::string kSaved = "数据保存完毕";
 const std::string kEmptyLabel = "你必须输入一个名称 ";
 const std::string kNodeExists = "结点已经存在！ ";
 const std::string kBadName = "该名称不能用作文件名：";
 const std::string kGroupProtected = "对不起，该组不能删除！";
-const std::string kGroupHasRecords = "该组下有用户数据，请删除组下数据后在删除该组";
+const std::string kGroupHasRecords = "该组下有用户数据，请删除组下数据后再删除该组";
 const std::string kGroupNotDeleted = "该组未能删除！";
 const std::string kImported = "文件导入成功!";
 const std::string kImportFailed = "文件导入失败!";
@@ -37,9 +37,11 @@ Outcome told(Effect effect, Notice notice, std::string message)
     return outcome;
 }
 
-Outcome done()
+Outcome done(std::string brief = {})
 {
-    return told(Effect::Done, Notice::None, {});
+    Outcome outcome = told(Effect::Done, Notice::None, {});
+    outcome.brief = std::move(brief);
+    return outcome;
 }
 
 // A refused label edit: the editor opens again on the group, so the user can type another name.
@@ -99,12 +101,31 @@ Outcome RecordActions::save(const std::string& selected, const RecordDraft& draf
     return writeRecord(selected, name, draft);
 }
 
+std::optional<RecordRef> RecordActions::replacedBy(const std::string& selected, const RecordDraft& draft)
+{
+    RecordRef ref{saveGroup(selected), trimmed(draft.name)};
+    if (draft.chart.empty() || ref.name.empty() || !m_store.recordExists(ref.group, ref.name))
+        return std::nullopt;
+    return ref;
+}
+
+std::optional<models::SaveTarget> RecordActions::saveTarget(const std::string& selected) const
+{
+    return m_tree.saveTarget(selected.empty() ? std::nullopt : std::optional<std::string_view>(selected));
+}
+
+std::string RecordActions::saveGroup(const std::string& selected) const
+{
+    const auto target = saveTarget(selected);
+    return target ? m_tree.find(target->groupKey)->text : std::string(models::kOtherGroup);
+}
+
 // Writes the file first and adds the node only when the record is on disk, so the tree never lists a record that
 // a failed save did not write.
 Outcome RecordActions::writeRecord(const std::string& selected, const std::string& name, const RecordDraft& draft)
 {
-    const auto target = m_tree.saveTarget(selected.empty() ? std::nullopt : std::optional<std::string_view>(selected));
-    const std::string group = target ? m_tree.find(target->groupKey)->text : std::string(models::kOtherGroup);
+    const auto target = saveTarget(selected);
+    const std::string group = saveGroup(selected);
     if (const auto error = m_store.saveRecord(group, name, draft.chart, draft.remark))
         return told(Effect::Failed, Notice::Warning, *error);
     Outcome outcome = target ? done() : load(); // the tree had lost 其他; the folders tell again
@@ -112,7 +133,8 @@ Outcome RecordActions::writeRecord(const std::string& selected, const std::strin
         m_tree.addRecord(target->groupKey, name, target->prefix, m_keyNumber()); // nothing new when it is listed
         outcome.expand = {target->groupKey};
     }
-    outcome.notice = Notice::Warning;
+    outcome.brief = "已保存“" + name + "”到组“" + group + "”";
+    outcome.notice = Notice::Information;
     outcome.message = kSaved;
     return outcome;
 }
@@ -145,7 +167,7 @@ Outcome RecordActions::renameGroup(const std::string& key, const std::string& na
     if (const auto error = m_store.renameGroup(group->text, name))
         return told(Effect::Failed, Notice::Plain, *error); // the folder keeps its name, so the node does too
     m_tree.rename(key, name);
-    return done();
+    return done("组已改名为“" + name + "”");
 }
 
 Outcome RecordActions::addGroup()
@@ -169,7 +191,7 @@ Outcome RecordActions::deleteRecord(const std::string& key)
     if (const auto error = m_store.deleteRecord(ref->group, ref->name))
         return told(Effect::Failed, Notice::Warning, *error);
     m_tree.remove(key);
-    return done();
+    return done("已删除记录“" + ref->name + "”");
 }
 
 Outcome RecordActions::deleteGroup(const std::string& key)
@@ -187,8 +209,9 @@ Outcome RecordActions::deleteGroup(const std::string& key)
     case GroupDeletion::Deleted:
         break;
     }
+    const std::string brief = "已删除组“" + group->text + "”"; // before the node goes
     m_tree.remove(key);
-    return done();
+    return done(brief);
 }
 
 Outcome RecordActions::importInto(const std::string& groupKey, const FileQuestion& askSource)
@@ -204,6 +227,7 @@ Outcome RecordActions::importInto(const std::string& groupKey, const FileQuestio
     Outcome outcome = load();
     if (const TreeNode* imported = m_tree.group(name))
         outcome.expand.push_back(imported->key);
+    outcome.brief = "已导入：" + *source;
     outcome.notice = Notice::Information;
     outcome.message = kImported;
     return outcome;
@@ -219,7 +243,9 @@ Outcome RecordActions::exportRecord(const std::string& key, const FileQuestion& 
         return {};
     if (const auto error = m_store.exportRecord(ref->group, ref->name, *target))
         return told(Effect::Failed, Notice::Information, *error);
-    return told(Effect::Done, Notice::Information, kExported);
+    Outcome outcome = told(Effect::Done, Notice::Information, kExported);
+    outcome.brief = "已导出到：" + *target;
+    return outcome;
 }
 
 } // namespace store

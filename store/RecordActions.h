@@ -37,6 +37,7 @@ struct Outcome
     std::vector<std::string> expand;   // the nodes to expand, in this order
     bool editLabel = false;            // start in-place editing on `select`
     std::optional<std::string> status; // a new text for the status line
+    std::string brief;                 // what was done, for the status line a few seconds; empty: nothing to say
 };
 
 // What a save writes, as the window holds it.
@@ -70,6 +71,9 @@ public:
     Outcome load();
     // Saves the draft into the selected node's group (其他 when nothing or the root is selected) and adds its node.
     Outcome save(const std::string& selected, const RecordDraft& draft);
+    // The record a save of the draft would replace: its group and trimmed name, or nothing when there is none (or
+    // when the save would be refused anyway).
+    std::optional<RecordRef> replacedBy(const std::string& selected, const RecordDraft& draft);
     // The record of a record node; with `trimmed`, both texts trimmed and nothing when either is then empty.
     std::optional<RecordRef> record(const std::string& key, bool trimmed = false) const;
     // Gives a group other than 其他 a new name, folder and node together.
@@ -86,6 +90,9 @@ public:
 private:
     // The node of `key` when it is of that kind.
     const models::TreeNode* node(const std::string& key, models::NodeKind kind) const;
+    std::optional<models::SaveTarget> saveTarget(const std::string& selected) const;
+    // The text of the group a save goes to.
+    std::string saveGroup(const std::string& selected) const;
     Outcome writeRecord(const std::string& selected, const std::string& name, const RecordDraft& draft);
     std::optional<std::string> locationNote();
 

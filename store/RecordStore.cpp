@@ -237,6 +237,12 @@ std::optional<StoredRecord> RecordStore::readRecord(const std::string& group, co
     return parseRecord(decodeFileText(*bytes));
 }
 
+bool RecordStore::recordExists(const std::string& group, const std::string& name)
+{
+    const auto path = recordFile(group, name);
+    return path && QFileInfo::exists(*path);
+}
+
 StoreError RecordStore::exportRecord(const std::string& group, const std::string& name, const std::string& target)
 {
     const auto path = recordFile(group, name);

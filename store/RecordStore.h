@@ -71,6 +71,8 @@ public:
                           std::string_view remark);
     // Nothing when the file is missing, too large or not a record (parseRecord).
     std::optional<models::StoredRecord> readRecord(const std::string& group, const std::string& name);
+    // Whether the group holds a file of that record's name, record or not: a save would replace it.
+    bool recordExists(const std::string& group, const std::string& name);
     StoreError exportRecord(const std::string& group, const std::string& name, const std::string& target);
     // Copies a text file into the group under the part of `source` after its last "/" or "\".
     StoreError importFile(const std::string& group, const std::string& source);

@@ -62,7 +62,7 @@ struct DayPanel
     std::string LabelFS;
     std::string LabelCS;
     std::string LabelYJ;
-    Rgb weekFore = kBlack; // LabelDay and LabelWeek after a click on the day (not when shown for today)
+    Rgb weekFore = kBlack; // LabelDay and LabelWeek: green on Saturday, red on Sunday
 };
 
 // Label4 of a Gregorian year: era name, then the year's pair by its number alone (no 立春), and its animal.

@@ -111,7 +111,8 @@ TEST_F(RecordActionsTest, SaveGoesIntoTheSelectedGroupOrIntoOther)
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.why);
         const Outcome outcome = actions.save(c.selected, {c.name, kChart, "备注"});
-        expectMessage(outcome, Effect::Done, Notice::Warning, "数据保存完毕");
+        expectMessage(outcome, Effect::Done, Notice::Information, "数据保存完毕");
+        EXPECT_EQ(outcome.brief, std::string("已保存“") + c.name + "”到组“" + c.group + "”");
         EXPECT_EQ(outcome.expand, std::vector<std::string>{groupKey(c.group)});
         EXPECT_EQ(outcome.select, ""); // the selection stays where it was
         EXPECT_NE(recordKey(c.group, c.name), "<none>");
@@ -132,9 +133,9 @@ TEST_F(RecordActionsTest, SaveRefusalsAndFailuresLeaveTreeAndFolderAlone)
         Effect effect;
         const char* message;
     } kCases[] = {
-        {"no chart yet", {"张三", "", ""}, Effect::Refused, "请先八字排盘，在保存"},
-        {"blank name", {"   ", kChart, ""}, Effect::Refused, "请填写姓名，在保存"},
-        {"ideographic spaces are blank too", {"\u3000\u3000", kChart, ""}, Effect::Refused, "请填写姓名，在保存"},
+        {"no chart yet", {"张三", "", ""}, Effect::Refused, "请先八字排盘，再保存"},
+        {"blank name", {"   ", kChart, ""}, Effect::Refused, "请填写姓名，再保存"},
+        {"ideographic spaces are blank too", {"\u3000\u3000", kChart, ""}, Effect::Refused, "请填写姓名，再保存"},
         {"a name that leaves its folder",
          {"../张三", kChart, ""},
          Effect::Failed,
@@ -167,7 +168,7 @@ TEST_F(RecordActionsTest, SaveRebuildsATreeThatLostOther)
     start();
     tree.load({{"A", {}}}); // as if 其他 had vanished between two refreshes
     const Outcome outcome = actions.save("", {"张三", kChart, ""});
-    expectMessage(outcome, Effect::Done, Notice::Warning, "数据保存完毕");
+    expectMessage(outcome, Effect::Done, Notice::Information, "数据保存完毕");
     EXPECT_EQ(outcome.select, "用户组");
     EXPECT_EQ(children("zuOther"), std::vector<std::string>{"张三"});
 }
@@ -269,7 +270,7 @@ TEST_F(RecordActionsTest, DeleteGroup)
         bool gone;
     } kCases[] = {
         {"其他 is protected", "其他", Effect::Refused, "对不起，该组不能删除！", false},
-        {"a record is in it", "A", Effect::Refused, "该组下有用户数据，请删除组下数据后在删除该组", false},
+        {"a record is in it", "A", Effect::Refused, "该组下有用户数据，请删除组下数据后再删除该组", false},
         {"a folder inside keeps it", "D", Effect::Failed, "该组未能删除！", false},
         {"other files go with it", "B", Effect::Done, "", true},
         {"empty", "C", Effect::Done, "", true},
@@ -292,6 +293,7 @@ TEST_F(RecordActionsTest, ImportCopiesTheFileAndRebuildsTheTree)
     writeBytes(source, store::encodeFileText(kChart));
     const Outcome outcome = actions.importInto(groupKey("A"), [&] { return std::optional(fromQt(source)); });
     expectMessage(outcome, Effect::Done, Notice::Information, "文件导入成功!");
+    EXPECT_EQ(outcome.brief, "已导入：" + fromQt(source));
     EXPECT_EQ(outcome.select, "用户组");
     EXPECT_EQ(outcome.expand, (std::vector<std::string>{"用户组", groupKey("A")}));
     EXPECT_EQ(children(groupKey("A")), (std::vector<std::string>{"乙", "甲"}));
@@ -358,6 +360,34 @@ TEST_F(RecordActionsTest, ExportCopiesTheRecordFile)
     };
     EXPECT_EQ(actions.exportRecord(groupKey("A"), ask).effect, Effect::None); // a group is no record file
     EXPECT_FALSE(asked);
+}
+
+TEST_F(RecordActionsTest, ReplacedByNamesTheRecordASaveWouldOverwrite)
+{
+    start({QStringLiteral("/A/甲.txt")});
+    const struct
+    {
+        const char* why;
+        std::string selected;
+        store::RecordDraft draft;
+        bool replaces;
+    } kCases[] = {
+        {"the same name in the selected group", groupKey("A"), {"甲", kChart, ""}, true},
+        {"a record of that group selected", recordKey("A", "甲"), {"甲", kChart, ""}, true},
+        {"the name box is trimmed as a save trims it", groupKey("A"), {" 甲\u3000", kChart, ""}, true},
+        {"another name", groupKey("A"), {"乙", kChart, ""}, false},
+        {"the same name goes to 其他 when nothing is selected", "", {"甲", kChart, ""}, false},
+        {"no chart: the save is refused before it writes", groupKey("A"), {"甲", "", ""}, false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        const auto ref = actions.replacedBy(c.selected, c.draft);
+        ASSERT_EQ(ref.has_value(), c.replaces);
+        if (ref) {
+            EXPECT_EQ(ref->group, "A");
+            EXPECT_EQ(ref->name, "甲");
+        }
+    }
 }
 
 TEST_F(RecordActionsTest, RecordNamesItsGroupAndItself)

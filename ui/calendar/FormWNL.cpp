@@ -129,10 +129,10 @@ FormWNL::FormWNL(engine::Clock now, QWidget* parent) : QDialog(parent), m_now(no
 void FormWNL::buildListsAndButtons()
 {
     captionGongLi = label(this, "captionGongLi", "公历", twipsRect(240, 180, 480, 390));
-    Combo_Year = placed(new QComboBox(this), "Combo_Year", twipsRect(720, 180, 1080, 390));
+    Combo_Year = ui::spoken(placed(new QComboBox(this), "Combo_Year", twipsRect(720, 180, 1080, 390)), "公历年");
     Combo_Year->setMaxVisibleItems(20);
     captionYear = label(this, "captionYear", "年", twipsRect(1830, 180, 300, 390));
-    Combo_Month = placed(new QComboBox(this), "Combo_Month", twipsRect(2130, 180, 780, 390));
+    Combo_Month = ui::spoken(placed(new QComboBox(this), "Combo_Month", twipsRect(2130, 180, 780, 390)), "公历月");
     Combo_Month->setMaxVisibleItems(12);
     captionMonth = label(this, "captionMonth", "月", twipsRect(2940, 180, 300, 390));
     CommandYearUp = button(this, "CommandYearUp", "年↑", twipsRect(3300, 165, 630, 420));
@@ -353,14 +353,10 @@ void FormWNL::Label_Newli_Click(int index)
     }
     if (!day)
         return; // an empty cell: the panel keeps what it shows
-    if (const auto panel = models::dayPanel(m_info, ShownYear, ShownMonth, *day)) {
-        setColour(LabelDay, QPalette::WindowText, panel->weekFore);
-        setColour(LabelWeek, QPalette::WindowText, panel->weekFore);
+    if (const auto panel = models::dayPanel(m_info, ShownYear, ShownMonth, *day))
         showPanel(*panel);
-    }
 }
 
-// Texts only: the colours of LabelDay and LabelWeek stay as the last click left them.
 void FormWNL::ShowDayInfo(int year, int month, int day)
 {
     showPanel(models::dayPanel(m_info, year, month, day).value_or(models::DayPanel{}));
@@ -379,6 +375,9 @@ void FormWNL::showPanel(const models::DayPanel& panel)
     LabelFS->setText(toQt(panel.LabelFS));
     LabelCS->setText(toQt(panel.LabelCS));
     LabelYJ->setText(toQt(panel.LabelYJ));
+    // The day's own colour, whichever control showed it: a Saturday's green must not stay on a Tuesday.
+    setColour(LabelDay, QPalette::WindowText, panel.weekFore);
+    setColour(LabelWeek, QPalette::WindowText, panel.weekFore);
 }
 
 // A click is a press and a release of the left button over the same day number.

@@ -24,6 +24,13 @@ template <class Widget> Widget* placed(Widget* widget, const char* name, const Q
     return widget;
 }
 
+// The control with the name a screen reader reads for it (window tests find it by that name too).
+template <class Widget> Widget* spoken(Widget* widget, const char* name)
+{
+    widget->setAccessibleName(toQt(name));
+    return widget;
+}
+
 // Appends a named item with that caption to the menu.
 QAction* menuItem(QMenu* menu, const char* name, const char* text);
 

@@ -53,10 +53,11 @@ QLabel* pillarHead(QWidget* frame, const char* name, const char* text, int colum
     return label;
 }
 
-QComboBox* pillarList(QWidget* frame, const char* name, int column, int top)
+QComboBox* pillarList(QWidget* frame, const char* name, const char* spoken, int column, int top)
 {
-    return placed(new QComboBox(frame), name,
-                  twipsRect(kColumnLeft + column * kColumnStep, top, kColumnWidth, kListHeight));
+    return ui::spoken(placed(new QComboBox(frame), name,
+                             twipsRect(kColumnLeft + column * kColumnStep, top, kColumnWidth, kListHeight)),
+                      spoken);
 }
 
 // Fills a list with the names in order and shows the last one.
@@ -101,12 +102,15 @@ void FormNiBZ::buildControls()
     Label6->setAlignment(Qt::AlignCenter);
     ComboStartYear = placed(new QComboBox(Frame1), "ComboStartYear", twipsRect(5160, kStemTop, 1095, kListHeight));
     ComboStartYear->setMaxVisibleItems(20);
+    ComboStartYear->setAccessibleName(QStringLiteral("起始年"));
 
     Command1 = placed(new QPushButton(QStringLiteral("回推日期"), this), "Command1", twipsRect(6660, 780, 1140, 375));
     Command1->setDefault(true);
     Text1 = placed(new QPlainTextEdit(this), "Text1", twipsRect(120, 1980, 7680, 2400));
     Text1->setReadOnly(true); // the answer is read, not edited
+    Text1->setAccessibleName(QStringLiteral("回推结果"));
     TextTime = placed(new QLineEdit(this), "TextTime", twipsRect(120, 4500, 2775, 330));
+    TextTime->setAccessibleName(QStringLiteral("回推时间"));
     CommandPP = placed(new QPushButton(QStringLiteral("排盘"), this), "CommandPP", twipsRect(3000, 4470, 1140, 375));
     Label5 = placed(new QLabel(QStringLiteral("备注：八字回推只推算1900-2099年内的距起始年后的最近数据。"), this),
                     "Label5", twipsRect(120, 4980, 7680, 300));
@@ -118,14 +122,14 @@ void FormNiBZ::buildPillarColumns()
     Label2 = pillarHead(Frame1, "Label2", "月柱", 1);
     Label3 = pillarHead(Frame1, "Label3", "日柱", 2);
     Label4 = pillarHead(Frame1, "Label4", "时柱", 3);
-    ComboYearG = pillarList(Frame1, "ComboYearG", 0, kStemTop);
-    ComboMonthG = pillarList(Frame1, "ComboMonthG", 1, kStemTop);
-    ComboDayG = pillarList(Frame1, "ComboDayG", 2, kStemTop);
-    ComboHourG = pillarList(Frame1, "ComboHourG", 3, kStemTop);
-    ComboYearZ = pillarList(Frame1, "ComboYearZ", 0, kBranchTop);
-    ComboMonthZ = pillarList(Frame1, "ComboMonthZ", 1, kBranchTop);
-    ComboDayZ = pillarList(Frame1, "ComboDayZ", 2, kBranchTop);
-    ComboHourZ = pillarList(Frame1, "ComboHourZ", 3, kBranchTop);
+    ComboYearG = pillarList(Frame1, "ComboYearG", "年干", 0, kStemTop);
+    ComboMonthG = pillarList(Frame1, "ComboMonthG", "月干", 1, kStemTop);
+    ComboDayG = pillarList(Frame1, "ComboDayG", "日干", 2, kStemTop);
+    ComboHourG = pillarList(Frame1, "ComboHourG", "时干", 3, kStemTop);
+    ComboYearZ = pillarList(Frame1, "ComboYearZ", "年支", 0, kBranchTop);
+    ComboMonthZ = pillarList(Frame1, "ComboMonthZ", "月支", 1, kBranchTop);
+    ComboDayZ = pillarList(Frame1, "ComboDayZ", "日支", 2, kBranchTop);
+    ComboHourZ = pillarList(Frame1, "ComboHourZ", "时支", 3, kBranchTop);
 }
 
 std::array<QComboBox*, 4> FormNiBZ::stemLists() const

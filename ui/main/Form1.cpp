@@ -105,6 +105,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent) : QMainWindow(parent
     buildTreeMenus();
     connectHandlers();
     connectTreeHandlers();
+    buildManners();
     Form_Load();
 }
 
@@ -191,6 +192,7 @@ void Form1::warn(const QString& text)
 void Form1::Form_Load()
 {
     resize(twips(kClientWidth), twips(kClientHeight) + menuBar()->sizeHint().height());
+    fitChartRows();
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
@@ -293,6 +295,7 @@ void Form1::Command1_Click()
     const auto shown = models::parseRecord(chart); // row 2 holds the Gregorian clock time charted
     if (shown && shown->birth && m_birthPlace->noteBirth(*shown->birth))
         m_birthPlace->show(); // the summer-time line
+    tellStatus(QStringLiteral("已排盘：") + TxtName->text().trimmed());
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -19,6 +19,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -83,7 +84,7 @@ private:
     void TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos);
     bool TreeView1_AfterLabelEdit(const std::string& key, const std::string& name);
     void editLabelLater(const std::string& key);
-    std::optional<std::string> askFileName(bool saving);
+    std::optional<std::string> askFileName(bool saving, const QString& proposed = {});
     void shuKan_Click();
     void shuDel_Click();
     void shuDao_Click();
@@ -93,6 +94,14 @@ private:
     void zuDaoRu_Click();
     void zuMing_Click();
     void mSave_Click();
+    void popupTreeMenu(const QPoint& pos); // the pop-up of the selected node, at `pos` in the tree's viewport
+    void tellStatus(const QString& text);  // for a few seconds; the status text returns after it
+
+    // Form1Manners.cpp: keys, shortcuts, and the names a screen reader reads.
+    void buildManners();
+    bool TreeView1_KeyDown(const QKeyEvent& key);
+    void clearForm();
+    void fitChartRows();
 
     void Form_Load();
     void Form_Resize();
@@ -115,6 +124,7 @@ private:
     models::RecordTree m_tree;
     store::RecordActions m_actions{m_store, m_tree};
     std::unique_ptr<ui::RecordTreeModel> m_treeModel; // after the tree: it stops observing before the tree goes
+    QString m_lastFolder;                             // of record export and import; empty: the documents folder
 
     QLabel* Label1 = nullptr;              // caption of the name box
     QLineEdit* TxtName = nullptr;          // name

@@ -6,16 +6,20 @@
 
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
+#include "ui/common/Questions.h"
 #include "ui/common/WidgetBuilders.h"
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
 
@@ -105,6 +109,8 @@ void Form1::showOutcome(const store::Outcome& outcome)
 {
     if (outcome.status)
         Panel1->setText(toQt(*outcome.status));
+    if (!outcome.brief.empty())
+        tellStatus(toQt(outcome.brief));
     for (const auto& key : outcome.expand)
         TreeView1->expand(m_treeModel->indexOf(key));
     if (!outcome.select.empty())
@@ -128,6 +134,12 @@ std::string Form1::selectedKey() const
     return node ? node->key : std::string();
 }
 
+void Form1::tellStatus(const QString& text)
+{
+    constexpr int kShownMs = 5000;
+    StatusBar1->showMessage(text, kShownMs);
+}
+
 void Form1::TreeView1_Expand(const QModelIndex& index)
 {
     m_treeModel->setExpanded(index, true);
@@ -141,6 +153,11 @@ void Form1::mSave_Click()
 bool Form1::SaveRecord(const std::string& name)
 {
     const store::RecordDraft draft{name, fromQt(TexCont->toPlainText()), fromQt(TextMark->toPlainText())};
+    if (const auto old = m_actions.replacedBy(selectedKey(), draft)) {
+        const std::string question = "组“" + old->group + "”中已有“" + old->name + "”的记录，要替换它吗？";
+        if (!ui::askYes(this, toQt(question)))
+            return false;
+    }
     const store::Outcome outcome = m_actions.save(selectedKey(), draft);
     showOutcome(outcome);
     return outcome.effect == store::Effect::Done;
@@ -176,7 +193,15 @@ void Form1::TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos)
             ShowRecord(record->group, record->name);
         return;
     }
-    if (button != Qt::RightButton)
+    if (button == Qt::RightButton)
+        popupTreeMenu(pos);
+}
+
+// A record's menu only when the record is under `pos`; the root's and a group's wherever the selection is.
+void Form1::popupTreeMenu(const QPoint& pos)
+{
+    const TreeNode* selected = selectedNode();
+    if (!selected)
         return;
     const QPoint global = TreeView1->viewport()->mapToGlobal(pos);
     switch (selected->kind) {
@@ -214,22 +239,27 @@ void Form1::editLabelLater(const std::string& key)
     });
 }
 
-// The file dialog of record export and import; nothing when it is cancelled.
-std::optional<std::string> Form1::askFileName(bool saving)
+// The file dialog of record export and import, opening in the folder used last (at first the documents folder);
+// nothing when it is cancelled. An export proposes the record's name.
+std::optional<std::string> Form1::askFileName(bool saving, const QString& proposed)
 {
-    QFileDialog dialog(this, windowTitle());
+    if (m_lastFolder.isEmpty())
+        m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(this, windowTitle(), m_lastFolder);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setNameFilter(QStringLiteral("Text Files (*.txt)"));
     if (saving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("txt"));
-        dialog.selectFile(QStringLiteral("文件名信息"));
+        dialog.selectFile(proposed + QStringLiteral(".txt"));
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return fromQt(dialog.selectedFiles().front());
+    const QString chosen = dialog.selectedFiles().front();
+    m_lastFolder = QFileInfo(chosen).absolutePath();
+    return fromQt(chosen);
 }
 
 void Form1::shuKan_Click()
@@ -240,12 +270,17 @@ void Form1::shuKan_Click()
 
 void Form1::shuDel_Click()
 {
+    const TreeNode* node = selectedNode();
+    if (node && node->kind == NodeKind::Record && !ui::askYes(this, toQt("要删除记录“" + node->text + "”吗？")))
+        return;
     showOutcome(m_actions.deleteRecord(selectedKey()));
 }
 
 void Form1::shuDao_Click()
 {
-    showOutcome(m_actions.exportRecord(selectedKey(), [this] { return askFileName(true); }));
+    const TreeNode* node = selectedNode();
+    const QString proposed = node ? toQt(node->text).trimmed() : QString();
+    showOutcome(m_actions.exportRecord(selectedKey(), [this, &proposed] { return askFileName(true, proposed); }));
 }
 
 void Form1::shuRefresh_Click()
@@ -258,8 +293,14 @@ void Form1::zuAdd_Click()
     showOutcome(m_actions.addGroup());
 }
 
+// Only a deletion that can go through is asked about: 其他 and a group with records are refused with their message.
 void Form1::zuDel_Click()
 {
+    const TreeNode* node = selectedNode();
+    const bool deletable =
+        node && node->kind == NodeKind::Group && node->key != models::kOtherKey && node->children.empty();
+    if (deletable && !ui::askYes(this, toQt("要删除组“" + node->text + "”吗？")))
+        return;
     showOutcome(m_actions.deleteGroup(selectedKey()));
 }
 

@@ -195,8 +195,11 @@ TEST_F(FormWNLTest, ClickOnADayFillsThePanelAndOnAnEmptyCellOnlyClears)
 TEST_F(FormWNLTest, TodayButtonReturnsToTodaysMonthAndDay)
 {
     pick(1901, 1);
-    clickDay(10);
+    clickDay(6); // Saturday 1901-01-05: green
     click("CommandToday");
+    // A Wednesday: black again, not the green of the Saturday clicked before.
+    for (const char* label : {"LabelDay", "LabelWeek"})
+        EXPECT_EQ(child<QLabel>(window, label)->palette().color(QPalette::WindowText), QColor(0, 0, 0)) << label;
     EXPECT_EQ(shown(window), (models::ShownMonth{2024, 5}));
     EXPECT_EQ(back(member(window, "Label_Newli", kTodayCell)), kTodayBack);
     EXPECT_EQ(text(window, "LabelYM"), QStringLiteral("2024年5月"));

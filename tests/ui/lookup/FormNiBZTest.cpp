@@ -123,6 +123,24 @@ TEST_F(FormNiBZTest, ControlsCarryTheirCaptions)
     EXPECT_EQ(chartButton()->text(), QStringLiteral("排盘"));
 }
 
+TEST_F(FormNiBZTest, InputControlsHaveSpokenNames)
+{
+    const struct
+    {
+        const char* name;
+        const char* spoken;
+    } kControls[] = {
+        {"ComboYearG", "年干"},       {"ComboMonthG", "月干"}, {"ComboDayG", "日干"},    {"ComboHourG", "时干"},
+        {"ComboYearZ", "年支"},       {"ComboMonthZ", "月支"}, {"ComboDayZ", "日支"},    {"ComboHourZ", "时支"},
+        {"ComboStartYear", "起始年"}, {"Text1", "回推结果"},   {"TextTime", "回推时间"},
+    };
+    for (const auto& c : kControls) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(child<QWidget>(window, c.name), nullptr);
+        EXPECT_EQ(child<QWidget>(window, c.name)->accessibleName(), ui::toQt(c.spoken));
+    }
+}
+
 TEST_F(FormNiBZTest, FoundMomentIsShownAndCanBeCharted)
 {
     lookUp(window, kOlympicEvening);

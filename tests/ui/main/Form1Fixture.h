@@ -4,8 +4,10 @@
 
 #include "tests/ui/WidgetTesting.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@ struct SeenMessage
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
+    bool defaultNo = false; // the box's default button is No
 };
 
 // A shown main window whose records live and die in a fresh program folder.
@@ -33,13 +36,19 @@ protected:
 
     QComboBox* combo(const char* name) const { return child<QComboBox>(form, name); }
 
-    // Runs an action and returns the message boxes it showed, each closed after it is seen.
-    static std::vector<SeenMessage> messagesOf(const std::function<void()>& action)
+    // Runs an action and returns the message boxes it showed, each closed after it is seen; a question is answered
+    // with `answer` when it offers that button, and closed unanswered otherwise.
+    static std::vector<SeenMessage> messagesOf(const std::function<void()>& action,
+                                               QMessageBox::StandardButton answer = QMessageBox::No)
     {
         std::vector<SeenMessage> seen;
-        closingModals(action, [&seen](QDialog& dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-                seen.push_back({box->icon(), box->text()});
+        closingModals(action, [&seen, answer](QDialog& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            if (!box)
+                return;
+            seen.push_back({box->icon(), box->text(), box->defaultButton() == box->button(QMessageBox::No)});
+            if (QAbstractButton* button = box->button(answer))
+                button->click();
         });
         return seen;
     }

@@ -1,6 +1,6 @@
 #include "ui/main/Form1.h"
 
-#include "tests/ui/main/Form1Fixture.h"
+#include "tests/ui/main/Form1RecordsFixture.h"
 #include "ui/common/QtText.h"
 
 #include <QAction>
@@ -22,90 +22,10 @@
 #include <vector>
 
 using uitest::child;
+using uitest::Form1RecordsTest;
 using uitest::SeenMessage;
 
 namespace {
-
-class Form1RecordsTest : public uitest::Form1Fixture
-{
-protected:
-    QString data(const QString& rest = {}) const { return programFolder.path() + QStringLiteral("/data") + rest; }
-    QTreeView* tree() const { return child<QTreeView>(form, "TreeView1"); }
-    QAbstractItemModel* model() const { return tree()->model(); }
-    QModelIndex root() const { return model()->index(0, 0); }
-    QModelIndex firstChild(const QModelIndex& parent) const { return model()->index(0, 0, parent); }
-    QPlainTextEdit* text(const char* name) const { return child<QPlainTextEdit>(form, name); }
-
-    // Whether the node shows that picture of the window's resources (":/tree/group.png" and its like).
-    static bool shows(const QModelIndex& index, const char* picture)
-    {
-        const auto image = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
-        return image(index.data(Qt::DecorationRole).value<QIcon>()) == image(QIcon(ui::toQt(picture)));
-    }
-
-    // The child of that text; invalid when there is none.
-    QModelIndex node(const QModelIndex& parent, const QString& name) const
-    {
-        for (int i = 0; parent.isValid() && i < model()->rowCount(parent); ++i)
-            if (model()->index(i, 0, parent).data().toString() == name)
-                return model()->index(i, 0, parent);
-        return {};
-    }
-
-    QStringList childTexts(const QModelIndex& parent) const
-    {
-        QStringList texts;
-        for (int i = 0; parent.isValid() && i < model()->rowCount(parent); ++i)
-            texts << model()->index(i, 0, parent).data().toString();
-        return texts;
-    }
-
-    // Runs an action, lets queued work (the end of a label edit) happen, and returns the message boxes shown.
-    std::vector<SeenMessage> run(const std::function<void()>& action) const
-    {
-        return messagesOf([&] {
-            action();
-            uitest::settle();
-        });
-    }
-
-    std::vector<SeenMessage> trigger(const char* action) const
-    {
-        return run([&] { child<QAction>(form, action)->trigger(); });
-    }
-
-    void click(const QModelIndex& index, Qt::MouseButton button = Qt::LeftButton) const
-    {
-        QTest::mouseClick(tree()->viewport(), button, {}, tree()->visualRect(index).center());
-    }
-
-    QLineEdit* labelEditor() const { return tree()->viewport()->findChild<QLineEdit*>(); }
-
-    // Types a name into the open label editor and confirms it.
-    std::vector<SeenMessage> typeLabel(const QString& name) const
-    {
-        return run([&] {
-            QLineEdit* editor = labelEditor();
-            ASSERT_NE(editor, nullptr);
-            editor->setText(name);
-            QTest::keyClick(editor, Qt::Key_Return);
-        });
-    }
-
-    // 张三, female, born 1990-05-12 08:30, charted, with a remark of two lines.
-    void chartZhangSan() const
-    {
-        child<QLineEdit>(form, "TxtName")->setText(QStringLiteral("张三"));
-        form.findChildren<QRadioButton*>(QStringLiteral("OptSex")).at(1)->setChecked(true);
-        combo("Combo2")->setCurrentText(QStringLiteral("1990"));
-        combo("Combo3")->setCurrentText(QStringLiteral("05"));
-        combo("Combo4")->setCurrentText(QStringLiteral("12"));
-        combo("Combo5")->setCurrentText(QStringLiteral("08"));
-        combo("Combo6")->setCurrentText(QStringLiteral("30"));
-        EXPECT_TRUE(run([this] { QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton); }).empty());
-        text("TextMark")->setPlainText(QStringLiteral("第一行\n第二行"));
-    }
-};
 
 TEST_F(Form1RecordsTest, StartsWithTheRootAndTheGroupOther)
 {
@@ -151,7 +71,7 @@ TEST_F(Form1RecordsTest, SaveAddsTheRecordNodeUnderItsGroup)
     chartZhangSan();
     auto seen = trigger("mSave");
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Information);
     EXPECT_EQ(seen[0].text, QStringLiteral("数据保存完毕"));
     const QModelIndex other = node(root(), QStringLiteral("其他"));
     EXPECT_EQ(childTexts(other), QStringList{QStringLiteral("张三")});
@@ -160,13 +80,13 @@ TEST_F(Form1RecordsTest, SaveAddsTheRecordNodeUnderItsGroup)
     EXPECT_TRUE(shows(firstChild(other), ":/tree/record.png"));
     EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral("/其他/张三.txt"))));
 
-    EXPECT_EQ(trigger("mSave").size(), 1u); // the same name again: still one node
+    EXPECT_EQ(trigger("mSave", QMessageBox::Yes).size(), 2u); // the same name again: a question, still one node
     EXPECT_EQ(childTexts(other), QStringList{QStringLiteral("张三")});
 
     // With a record of group A selected, the save goes to A.
     QDir().mkpath(data(QStringLiteral("/A")));
     trigger("shuRefresh");
-    EXPECT_EQ(trigger("mSave").size(), 1u); // the refresh selected the root: 其他 again
+    EXPECT_EQ(trigger("mSave", QMessageBox::Yes).size(), 2u); // the refresh selected the root: 其他 again
     const QPersistentModelIndex a = node(root(), QStringLiteral("A"));
     ASSERT_TRUE(a.isValid());
     tree()->setCurrentIndex(firstChild(node(root(), QStringLiteral("其他"))));
@@ -191,8 +111,8 @@ TEST_F(Form1RecordsTest, SaveRefusals)
         const char* name;
         const char* message;
     } kCases[] = {
-        {"no chart yet", false, "张三", "请先八字排盘，在保存"},
-        {"blank name", true, "   ", "请填写姓名，在保存"},
+        {"no chart yet", false, "张三", "请先八字排盘，再保存"},
+        {"blank name", true, "   ", "请填写姓名，再保存"},
         {"a name that leaves its folder", true, "../张三",
          "该名称不能用作文件名：名称不能含有 \\ / : * ? \" < > | 这些字符"},
     };
@@ -316,7 +236,7 @@ TEST_F(Form1RecordsTest, GroupsAreAddedRenamedAndDeletedThroughTheirMenus)
     EXPECT_TRUE(QFileInfo(data(QStringLiteral("/朋友"))).isDir());
 
     tree()->setCurrentIndex(added);
-    EXPECT_TRUE(trigger("zuDel").empty());
+    EXPECT_EQ(trigger("zuDel", QMessageBox::Yes).size(), 1u); // the question only
     EXPECT_EQ(childTexts(root()), QStringList{QStringLiteral("其他")});
     EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/朋友"))));
 }
@@ -334,7 +254,7 @@ TEST_F(Form1RecordsTest, GroupDeletionIsRefusedForOtherAndForGroupsWithRecords)
         const char* message;
     } kCases[] = {
         {"其他", "对不起，该组不能删除！"},
-        {"A", "该组下有用户数据，请删除组下数据后在删除该组"},
+        {"A", "该组下有用户数据，请删除组下数据后再删除该组"},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.group);
@@ -348,10 +268,10 @@ TEST_F(Form1RecordsTest, GroupDeletionIsRefusedForOtherAndForGroupsWithRecords)
 
     // Deleting the record, then the group, goes through.
     tree()->setCurrentIndex(firstChild(node(root(), QStringLiteral("A"))));
-    EXPECT_TRUE(trigger("shuDel").empty());
+    EXPECT_EQ(trigger("shuDel", QMessageBox::Yes).size(), 1u); // the question only
     EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("/A/张三.txt"))));
     tree()->setCurrentIndex(node(root(), QStringLiteral("A")));
-    EXPECT_TRUE(trigger("zuDel").empty());
+    EXPECT_EQ(trigger("zuDel", QMessageBox::Yes).size(), 1u);
     EXPECT_FALSE(node(root(), QStringLiteral("A")).isValid());
 }
 

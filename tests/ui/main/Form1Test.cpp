@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -354,7 +355,7 @@ TEST_F(Form1Test, MenuItemsOpenTheirWindows)
                             }),
               1);
     EXPECT_EQ(saved.icon, QMessageBox::Warning);
-    EXPECT_EQ(saved.text, QStringLiteral("请先八字排盘，在保存")); // no chart yet
+    EXPECT_EQ(saved.text, QStringLiteral("请先八字排盘，再保存")); // no chart yet
 
     const struct
     {
@@ -370,14 +371,41 @@ TEST_F(Form1Test, MenuItemsOpenTheirWindows)
     for (const auto& c : kWindows) {
         SCOPED_TRACE(c.item);
         QString name, caption;
+        bool closedByEsc = false;
         EXPECT_EQ(closingModals([&] { child<QAction>(form, c.item)->trigger(); },
                                 [&](QDialog& dialog) {
                                     name = dialog.objectName();
                                     caption = dialog.windowTitle();
+                                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                                    closedByEsc = !dialog.isVisible();
                                 }),
                   1);
+        EXPECT_TRUE(closedByEsc);
         EXPECT_EQ(name, ui::toQt(c.window));
         EXPECT_EQ(caption, ui::toQt(c.caption));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The default chart with its stars shows whole where the screen is tall enough; where it is not, the window takes
+// the screen's free height and no more.
+TEST_F(Form1Test, DefaultWindowShowsTheWholeStarChart)
+{
+    child<QLineEdit>(form, "TxtName")->setText(QStringLiteral("张三"));
+    child<QCheckBox>(form, "CheckShen")->setChecked(true);
+    EXPECT_TRUE(pressChart().empty());
+    const int lines = chart()->document()->blockCount();
+    EXPECT_GE(lines, 30); // a chart with stars, not a message
+    const int shown = chart()->viewport()->height() / chart()->fontMetrics().lineSpacing();
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_LE(form.height(), area.height());
+    if (form.height() < area.height() - 40) {
+        EXPECT_GE(shown, lines);
+    } else {
+        EXPECT_GT(shown, 20) << "window " << form.height() << " of " << area.height();
     }
 }
 

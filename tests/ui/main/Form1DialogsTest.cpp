@@ -1,0 +1,68 @@
+#include "ui/main/Form1.h"
+
+#include "tests/ui/main/Form1RecordsFixture.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using uitest::child;
+using uitest::Form1RecordsTest;
+
+namespace {
+
+struct SeenDialog
+{
+    QString folder;
+    QString file; // the name proposed
+};
+
+// Runs the menu item, notes where its file dialog opens and what it proposes, and answers with `answer` (a path)
+// or cancels when that is empty.
+SeenDialog fileDialogOf(QAction* item, const QString& answer)
+{
+    SeenDialog seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer.stop();
+        seen = {QDir(dialog->directory()).absolutePath(), QFileInfo(dialog->selectedFiles().value(0)).fileName()};
+        if (answer.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(answer);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its own accept()
+    });
+    timer.start(5);
+    uitest::closingModals([item] { item->trigger(); }); // the message after the dialog
+    return seen;
+}
+
+TEST_F(Form1RecordsTest, ExportProposesTheNameAndBothDialogsRememberTheFolder)
+{
+    chartZhangSan();
+    trigger("mSave");
+    tree()->setCurrentIndex(firstChild(node(root(), QStringLiteral("其他"))));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+
+    QTemporaryDir elsewhere;
+    SeenDialog seen = fileDialogOf(child<QAction>(form, "shuDao"), elsewhere.path() + QStringLiteral("/给客户.txt"));
+    if (QFileInfo(documents).isDir()) // a dialog cannot open in a folder that does not exist
+        EXPECT_EQ(seen.folder, QDir(documents).absolutePath());
+    EXPECT_EQ(seen.file, QStringLiteral("张三.txt"));
+    EXPECT_TRUE(QFileInfo::exists(elsewhere.path() + QStringLiteral("/给客户.txt")));
+
+    tree()->setCurrentIndex(node(root(), QStringLiteral("其他")));
+    seen = fileDialogOf(child<QAction>(form, "zuDaoRu"), {}); // import: cancelled
+    EXPECT_EQ(seen.folder, QDir(elsewhere.path()).absolutePath());
+}
+
+} // namespace
