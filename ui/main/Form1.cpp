@@ -293,8 +293,12 @@ void Form1::Command1_Click()
     TextMark->clear();
     ui::savePreferences(request);
     const auto shown = models::parseRecord(chart); // row 2 holds the Gregorian clock time charted
-    if (shown && shown->birth && m_birthPlace->noteBirth(*shown->birth))
-        m_birthPlace->show(); // the summer-time line
+    if (shown && shown->birth && m_birthPlace->noteBirth(*shown->birth)) {
+        // The summer-time line opens the panel beside the chart, leaving the keyboard where the person works.
+        m_birthPlace->setAttribute(Qt::WA_ShowWithoutActivating);
+        m_birthPlace->show();
+        m_birthPlace->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
     tellStatus(QStringLiteral("已排盘：") + TxtName->text().trimmed());
 }
 

@@ -55,8 +55,9 @@ TEST_F(Form1RecordsTest, ExportProposesTheNameAndBothDialogsRememberTheFolder)
 
     QTemporaryDir elsewhere;
     SeenDialog seen = fileDialogOf(child<QAction>(form, "shuDao"), elsewhere.path() + QStringLiteral("/给客户.txt"));
-    if (QFileInfo(documents).isDir()) // a dialog cannot open in a folder that does not exist
+    if (QFileInfo(documents).isDir()) { // a dialog cannot open in a folder that does not exist
         EXPECT_EQ(seen.folder, QDir(documents).absolutePath());
+    }
     EXPECT_EQ(seen.file, QStringLiteral("张三.txt"));
     EXPECT_TRUE(QFileInfo::exists(elsewhere.path() + QStringLiteral("/给客户.txt")));
 
