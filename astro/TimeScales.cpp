@@ -27,6 +27,7 @@ struct DeltaTPiece
 };
 
 // Rows as published (1800-2050), coefficient by power of years from the origin; 1/n entries are published so.
+// clang-format off
 constexpr std::array<DeltaTPiece, 8> kEspenakMeeus = {{
     {1860, 1800, {13.72, -0.332447, 0.0068612, 0.0041116, -0.00037436, 0.0000121272, -0.0000001699, 0.000000000875}},
     {1900, 1860, {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1.0 / 233174}},
@@ -37,6 +38,7 @@ constexpr std::array<DeltaTPiece, 8> kEspenakMeeus = {{
     {2005, 2000, {63.86, 0.3345, -0.060374, 0.0017275, 0.000651814, 0.00002373599}},
     {2050, 2000, {62.92, 0.32217, 0.005589}},
 }};
+// clang-format on
 static_assert(kEspenakMeeus.size() == 8);
 
 // Espenak-Meeus 2006 TT - UT1 in seconds. Fitted to observations up to 2005 and extrapolated after; within

@@ -12,10 +12,12 @@
 // longitude, the solar time, the term method, the 子 convention and the fold of a repeated clock time.
 namespace cli {
 
+// clang-format off
 inline constexpr NamedOption kMomentOptions[] = {
     {"--terms", kValue},      {"--tz", kValue},      {"--place", kValue}, {"--longitude", kValue},
     {"--solar-time", kValue}, {"--late-zi", kValue}, {"--fold", kValue},
 };
+// clang-format on
 
 // A command's own options followed by the moment options.
 template <std::size_t N> constexpr auto withMomentOptions(const std::array<NamedOption, N>& own)

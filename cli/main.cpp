@@ -20,6 +20,7 @@ struct Command
 };
 
 // One row per subcommand; the help text lists them in this order.
+// clang-format off
 const Command kCommands[] = {
     {"lunar", "lunar dates of Gregorian dates", cli::lunarCommand, true},
     {"solar", "Gregorian dates of lunar dates", cli::solarCommand, true},
@@ -35,6 +36,7 @@ const Command kCommands[] = {
     {"places", "places for --place: name, region, longitude, latitude, zone", cli::placesCommand, true},
     {"record", "stored record files read back and re-charted", cli::recordCommand},
 };
+// clang-format on
 
 constexpr std::size_t kNameColumn = 10; // summaries line up after the longest name
 

@@ -14,6 +14,8 @@ packages=(
     qt6-base-dev     # Qt 6 Widgets, for the windows
     qt6-translations-l10n # Qt's own texts (buttons, file dialogs) in Chinese
     clang-format     # the layout check of the test command
+    clang            # the fuzz targets (libFuzzer) of the test command
+    libclang-rt-14-dev # libFuzzer and the sanitizers' runtime for clang
     fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up
 )
 

@@ -13,10 +13,10 @@
 
 #include <algorithm>
 
+using models::composeRecord;
 using models::GroupListing;
 using models::kOtherGroup;
 using models::kRecordExtension;
-using models::composeRecord;
 using models::nameProblem;
 using models::parseRecord;
 using models::StoredRecord;

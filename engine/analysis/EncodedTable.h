@@ -39,8 +39,7 @@ constexpr std::string_view findRowContaining(const std::array<std::string_view, 
 }
 
 // The first comma-separated entry of `entries` that `match` accepts; nothing when none does or there are none.
-template <class Match>
-constexpr std::optional<std::string_view> findEntry(std::string_view entries, Match match)
+template <class Match> constexpr std::optional<std::string_view> findEntry(std::string_view entries, Match match)
 {
     while (!entries.empty()) {
         const std::size_t comma = entries.find(',');

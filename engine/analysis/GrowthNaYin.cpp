@@ -12,6 +12,7 @@ namespace {
 
 // Row: two-character stage name (a one-character name padded with a space), '*', then eight entries
 // "<stems>:<branch>"; 丙 shares its entries with 戊, 丁 with 己. Stages in order from 长生.
+// clang-format off
 constexpr std::array<std::string_view, 12> kWangShuaiRows = {
     "长生*甲:亥,乙:午,丙戊:寅,丁己:酉,庚:巳,辛:子,壬:申,癸:卯",
     "沐浴*甲:子,乙:巳,丙戊:卯,丁己:申,庚:午,辛:亥,壬:酉,癸:寅",
@@ -26,6 +27,7 @@ constexpr std::array<std::string_view, 12> kWangShuaiRows = {
     "胎 *甲:酉,乙:申,丙戊:子,丁己:亥,庚:卯,辛:寅,壬:午,癸:巳",
     "养 *甲:戌,乙:未,丙戊:丑,丁己:戌,庚:辰,辛:丑,壬:未,癸:辰",
 };
+// clang-format on
 static_assert(kWangShuaiRows.size() == 12);
 static_assert(std::ranges::all_of(kWangShuaiRows, [](std::string_view row) {
     return utf8::at(row, 2) == "*" && std::ranges::count(row, ',') == 7 && std::ranges::count(row, ':') == 8;
@@ -33,6 +35,7 @@ static_assert(std::ranges::all_of(kWangShuaiRows, [](std::string_view row) {
 
 // Row: the two GanZhi of a pair, a space, the three-character NaYin name; pairs in cycle order from 甲子. The names
 // are kept as stored (金薄金, 白腊金, 漳下水, 砂石金, 钗环金).
+// clang-format off
 constexpr std::array<std::string_view, 30> kNaYinRows = {
     "甲子 乙丑 海中金", "丙寅 丁卯 炉中火", "戊辰 己巳 大林木", "庚午 辛未 路旁土", "壬申 癸酉 剑锋金",
     "甲戌 乙亥 山头火", "丙子 丁丑 漳下水", "戊寅 己卯 城头土", "庚辰 辛巳 白腊金", "壬午 癸未 杨柳木",
@@ -41,6 +44,7 @@ constexpr std::array<std::string_view, 30> kNaYinRows = {
     "甲辰 乙巳 覆灯火", "丙午 丁未 天河水", "戊申 己酉 大驿土", "庚戌 辛亥 钗环金", "壬子 癸丑 桑柘木",
     "甲寅 乙卯 大溪水", "丙辰 丁巳 沙中土", "戊午 己未 天上火", "庚申 辛酉 石榴木", "壬戌 癸亥 大海水",
 };
+// clang-format on
 static_assert(kNaYinRows.size() == 30);
 static_assert(std::ranges::all_of(kNaYinRows, [](std::string_view row) { return utf8::length(row) == 9; }));
 
@@ -86,11 +90,7 @@ std::string LandPP::WangShuai(const std::string& dTG, const std::string& odz) co
     return std::string(growthStage(dTG, odz));
 }
 
-
-
 std::string LandPP::NaYin(const std::string& sGZ) const
 {
     return std::string(naYin(sGZ));
 }
-
-

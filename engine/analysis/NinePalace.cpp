@@ -10,11 +10,13 @@ using namespace engine;
 namespace {
 
 // Row: star name, '*', then the eight pairs "<male number><female number>" that fall under the star.
+// clang-format off
 constexpr std::array<std::string_view, 8> kJiuGongRows = {
     "生气*14,41,28,82,39,93,67,76", "天医*13,31,27,72,49,94,68,86", "延年*19,91,26,62,34,43,78,87",
     "六煞*16,61,29,92,38,83,47,74", "伏位*11,22,33,44,66,77,88,99", "祸害*17,71,23,32,46,64,89,98",
     "绝命*12,21,37,73,48,84,69,96", "五鬼*18,81,24,42,36,63,79,97",
 };
+// clang-format on
 static_assert(kJiuGongRows.size() == 8);
 static_assert(std::ranges::all_of(kJiuGongRows, [](std::string_view row) { return utf8::length(row) == 26; }));
 
@@ -26,6 +28,7 @@ struct Verdict
 };
 
 // One verdict per star of the match table. 六煞 has a full stop before its last clause where the others have a comma.
+// clang-format off
 constexpr std::array<Verdict, 8> kVerdicts = {{
     {"生气", "上等婚", "婚主多子多福，儿孙满堂，子孝孙贤，有福有禄，上吉之配。"},
     {"天医", "上等婚", "婚主无灾无病，一生平安，儿女和睦，无奸无盗，上吉之配。"},
@@ -36,6 +39,7 @@ constexpr std::array<Verdict, 8> kVerdicts = {{
     {"绝命", "下等婚", "婚主平生坎坷，生世艰辛，东离西走，家遭凶祸，大凶之配。"},
     {"五鬼", "下等婚", "婚主口舌是非，生活不宁，邻里不和，时有官司，次凶之配。"},
 }};
+// clang-format on
 static_assert(kVerdicts.size() == kJiuGongRows.size());
 
 // Male: (2900 - year) mod 9; female: (year - 1004) mod 9. The centre palace 5 is not used for a person.
@@ -45,21 +49,26 @@ constexpr int kMaleForFive = 2;
 constexpr int kFemaleForFive = 8;
 
 // Bone weights (称骨) in 钱. Years from 辛巳 (1881) in cycle order.
+// clang-format off
 constexpr std::array<int, 60> kYearWeights = {
     6,  8, 7, 5,  15, 6, 16, 15, 7, 9, 12, 10, 7, 15, 6, 5, 14, 14, 9, 7, 7, 9, 12, 8,  7, 13, 5, 14, 5,  9,
     17, 5, 7, 12, 8,  8, 6,  19, 6, 8, 16, 10, 7, 12, 9, 6, 7,  12, 5, 9, 8, 7, 8,  15, 9, 16, 8, 8,  19, 12,
 };
+// clang-format on
 constexpr int kCycleStartYear = 1881;
 // Lunar month 1-12 and day 1-30; index 0 is unused. A leap month weighs as the month it repeats.
 constexpr std::array<int, 13> kMonthWeights = {0, 6, 7, 18, 9, 5, 16, 9, 15, 18, 8, 9, 5};
+// clang-format off
 constexpr std::array<int, 31> kDayWeights = {0, 5, 10, 8, 15, 16, 15, 8, 16, 8,  16, 9, 17, 8,  17, 10,
                                              8, 9, 18, 5, 15, 10, 9,  8, 9,  15, 18, 7, 8,  16, 6};
+// clang-format on
 // Hour branch 子 to 亥.
 constexpr std::array<int, 12> kHourWeights = {16, 6, 7, 10, 9, 16, 10, 8, 8, 9, 6, 6};
 
 // The verse of each total from 21 to 72 钱, opening with the weight in 两 and 钱; 70 has a blank after its colon.
 constexpr int kLightest = 21;
 constexpr int kHeaviest = 72;
+// clang-format off
 constexpr std::array<std::string_view, kHeaviest - kLightest + 1> kChengGuRows = {
     "2两1：短命非业谓大凶，平生灾难事重重，凶祸频临限逆境，终世困苦事不成",
     "2两2：身寒骨冷苦伶仃，此命推来行乞人，劳劳碌碌无度日，中年打拱过平生",
@@ -114,10 +123,12 @@ constexpr std::array<std::string_view, kHeaviest - kLightest + 1> kChengGuRows =
     "7两1：此名生来大不同，公侯卿相在其中，一生自有逍遥福，富贵荣华极品隆",
     "7两2：此格世界罕有生，十代积善产此人，天上紫微来照命，统治万民乐太平",
 };
+// clang-format on
 static_assert(kChengGuRows.size() == 52);
 static_assert(utf8::left(kChengGuRows.front(), 3) == "2两1" && utf8::left(kChengGuRows.back(), 3) == "7两2");
 
 // Personality texts by digit: a character sketch, then youth, middle age and old age.
+// clang-format off
 constexpr std::array<std::string_view, 10> kShenFenZhengRows = {
     "天资聪明伶俐，心思细密，反应敏捷，学习新的事物往往一点就通。"
     "待人真诚有礼，言谈风趣，颇得长辈赏识与朋友信赖。"
@@ -180,6 +191,7 @@ constexpr std::array<std::string_view, 10> kShenFenZhengRows = {
     "中年是奋斗收获之时，事业开拓有成，适合创业或担任领导之职，财运亨通，积蓄丰厚。"
     "晚年性情渐趋温和，家业稳固，子女成器，生活安乐富足，深受晚辈敬爱。",
 };
+// clang-format on
 static_assert(kShenFenZhengRows.size() == 10);
 
 template <std::size_t N> int weightAt(const std::array<int, N>& weights, int index, const char* what)

@@ -12,11 +12,13 @@ using namespace std::chrono;
 namespace {
 
 // Row: the ten GanZhi of one decade (旬) in order, then the decade's two void branches as an eleventh item.
+// clang-format off
 constexpr std::array<std::string_view, 6> kXunRows = {
     "甲子,乙丑,丙寅,丁卯,戊辰,己巳,庚午,辛未,壬申,癸酉,戌亥", "甲戌,乙亥,丙子,丁丑,戊寅,己卯,庚辰,辛巳,壬午,癸未,申酉",
     "甲申,乙酉,丙戌,丁亥,戊子,己丑,庚寅,辛卯,壬辰,癸巳,午未", "甲午,乙未,丙申,丁酉,戊戌,己亥,庚子,辛丑,壬寅,癸卯,辰巳",
     "甲辰,乙巳,丙午,丁未,戊申,己酉,庚戌,辛亥,壬子,癸丑,寅卯", "甲寅,乙卯,丙辰,丁巳,戊午,己未,庚申,辛酉,壬戌,癸亥,子丑",
 };
+// clang-format on
 static_assert(kXunRows.size() == 6);
 static_assert(std::ranges::all_of(kXunRows, [](std::string_view row) { return std::ranges::count(row, ',') == 10; }));
 

@@ -10,20 +10,24 @@ using namespace engine;
 namespace {
 
 // Row: a branch triad, ':', then the peach-blossom branch of every branch in it.
+// clang-format off
 constexpr std::array<std::string_view, 4> kTaoHuaRows = {
     "寅午戌:卯",
     "申子辰:酉",
     "亥卯未:子",
     "巳酉丑:午",
 };
+// clang-format on
 static_assert(kTaoHuaRows.size() == 4);
 static_assert(std::ranges::all_of(kTaoHuaRows, [](std::string_view row) { return utf8::at(row, 3) == ":"; }));
 
 // Indexed by day stem for a male; a female's index is shifted by eight.
+// clang-format off
 constexpr std::array<std::string_view, 10> kPeiOuRows = {
     "配偶多属骨感瘦小型", "配偶多属饱满厚实型", "配偶多属中个圆润型", "配偶多属匀称高大型", "配偶多矮个柔弱型",
     "配偶多属中个饱满型", "配偶多属苗条柔美型", "配偶多属高大俊美型", "配偶多属身材小巧型", "配偶多属高大丰满型",
 };
+// clang-format on
 static_assert(kPeiOuRows.size() == 10);
 
 constexpr int kFemaleShift = 8;

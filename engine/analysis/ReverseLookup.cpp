@@ -12,6 +12,7 @@ using namespace std::chrono;
 namespace {
 
 // Row: two year stems, '*', then the month pillars from the 寅 month to the 丑 month (五虎遁).
+// clang-format off
 constexpr std::array<std::string_view, 5> kMonthRows = {
     "甲己*丙寅,丁卯,戊辰,己巳,庚午,辛未,壬申,癸酉,甲戌,乙亥,丙子,丁丑",
     "乙庚*戊寅,己卯,庚辰,辛巳,壬午,癸未,甲申,乙酉,丙戌,丁亥,戊子,己丑",
@@ -19,9 +20,11 @@ constexpr std::array<std::string_view, 5> kMonthRows = {
     "丁壬*壬寅,癸卯,甲辰,乙巳,丙午,丁未,戊申,己酉,庚戌,辛亥,壬子,癸丑",
     "戊癸*甲寅,乙卯,丙辰,丁巳,戊午,己未,庚申,辛酉,壬戌,癸亥,甲子,乙丑",
 };
+// clang-format on
 static_assert(kMonthRows.size() == 5);
 
 // Row: two day stems, '*', then the hour pillars from the 子 hour to the 亥 hour (五鼠遁).
+// clang-format off
 constexpr std::array<std::string_view, 5> kHourRows = {
     "甲己*甲子,乙丑,丙寅,丁卯,戊辰,己巳,庚午,辛未,壬申,癸酉,甲戌,乙亥",
     "乙庚*丙子,丁丑,戊寅,己卯,庚辰,辛巳,壬午,癸未,甲申,乙酉,丙戌,丁亥",
@@ -29,6 +32,7 @@ constexpr std::array<std::string_view, 5> kHourRows = {
     "丁壬*庚子,辛丑,壬寅,癸卯,甲辰,乙巳,丙午,丁未,戊申,己酉,庚戌,辛亥",
     "戊癸*壬子,癸丑,甲寅,乙卯,丙辰,丁巳,戊午,己未,庚申,辛酉,壬戌,癸亥",
 };
+// clang-format on
 static_assert(kHourRows.size() == 5);
 static_assert(std::ranges::all_of(kMonthRows, [](std::string_view row) { return std::ranges::count(row, ',') == 11; }));
 static_assert(std::ranges::all_of(kHourRows, [](std::string_view row) { return std::ranges::count(row, ',') == 11; }));

@@ -12,15 +12,18 @@ namespace {
 
 // Two rows of entries "<day stems>:<stems and branches that support them>"; a hit in the first row scores 10, in the
 // second 5. The second row has no entry for 戊己 or 庚辛.
+// clang-format off
 constexpr std::array<std::string_view, 2> kShenDeFenRows = {
     "甲乙:甲乙壬癸寅卯子亥,丙丁:丙丁甲乙午巳寅卯,戊己:戊己丙丁辰戌丑未午巳,庚辛:庚辛戊己申酉辰丑,壬癸:壬癸庚辛子亥申酉",
     "甲乙:辰未,丙丁:戌未,壬癸:辰丑",
 };
+// clang-format on
 static_assert(kShenDeFenRows.size() == 2);
 constexpr std::array<int, 2> kRowScores = {10, 5};
 
 // Row: key "<day stem><sex 1 male, 0 female><strength 1 strong, 0 not>", '*', then twenty-two entries "<stem or
 // branch><signed score>". Keys run 11, 10, 01, 00 for each stem. 丁00 has 戊17 where 丁01 has 戊-17: kept as stored.
+// clang-format off
 constexpr std::array<std::string_view, 40> kTaoHuaFenRows = {
     "甲11*甲-7,乙-10,丙4,丁5,戊20,己25,庚0,辛0,壬0,癸0,子0,丑15,寅-3,卯-4,辰10,巳2,午1,未15,申0,酉0,戌10,亥0",
     "甲10*甲7,乙10,丙5,丁4,戊20,己25,庚0,辛0,壬0,癸0,子0,丑15,寅3,卯4,辰10,巳2,午1,未15,申0,酉0,戌10,亥0",
@@ -63,6 +66,7 @@ constexpr std::array<std::string_view, 40> kTaoHuaFenRows = {
     "癸01*甲-17,乙-8,丙5,丁4,戊25,己20,庚0,辛0,壬0,癸-5,子-3,丑10,寅-8,卯-6,辰15,巳6,午1,未10,申0,酉0,戌15,亥0",
     "癸00*甲-17,乙-8,丙5,丁4,戊25,己20,庚0,辛0,壬0,癸5,子3,丑10,寅-8,卯-6,辰15,巳6,午1,未10,申0,酉0,戌15,亥0",
 };
+// clang-format on
 static_assert(kTaoHuaFenRows.size() == 40);
 static_assert(std::ranges::all_of(kTaoHuaFenRows, [](std::string_view row) {
     return utf8::at(row, 3) == "*" && std::ranges::count(row, ',') == 21;

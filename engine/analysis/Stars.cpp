@@ -12,6 +12,7 @@ using namespace engine;
 namespace {
 
 // Row: two-character star name, '*', then entries "<key stem>:<branches>".
+// clang-format off
 constexpr std::array<std::string_view, 7> kStemStarRows = {
     "贵人*甲:丑未,乙:子申,丙:亥酉,丁:亥酉,戊:丑未,己:子申,庚:丑未,辛:午寅,壬:卯巳,癸:卯巳",
     "文昌*甲:巳,乙:午,丙:申,丁:酉,戊:申,己:酉,庚:亥,辛:子,壬:寅,癸:卯",
@@ -21,9 +22,11 @@ constexpr std::array<std::string_view, 7> kStemStarRows = {
     "红艳*甲:午申,乙:午申,丙:寅,丁:未,戊:辰,己:辰,庚:戌,辛:酉,壬:子,癸:申",
     "金舆*甲:辰,乙:巳,丙:未,丁:申,戊:未,己:申,庚:戌,辛:亥,壬:丑,癸:寅",
 };
+// clang-format on
 static_assert(kStemStarRows.size() == 7);
 
 // Row: two-character star name, '*', then entries "<year branch>:<branch>".
+// clang-format off
 constexpr std::array<std::string_view, 10> kYearBranchStarRows = {
     "将星*子:子,丑:酉,寅:午,卯:卯,辰:子,巳:酉,午:午,未:卯,申:子,酉:酉,戌:午,亥:卯",
     "驿马*子:寅,丑:亥,寅:申,卯:巳,辰:寅,巳:亥,午:申,未:巳,申:寅,酉:亥,戌:申,亥:巳",
@@ -36,20 +39,24 @@ constexpr std::array<std::string_view, 10> kYearBranchStarRows = {
     "孤辰*子:寅,丑:寅,寅:巳,卯:巳,辰:巳,巳:申,午:申,未:申,申:亥,酉:亥,戌:亥,亥:寅",
     "寡宿*子:戌,丑:戌,寅:丑,卯:丑,辰:丑,巳:辰,午:辰,未:辰,申:未,酉:未,戌:未,亥:戌",
 };
+// clang-format on
 static_assert(kYearBranchStarRows.size() == 10);
 
 // Row: three-character star name (a two-character name padded with a space), '*', then entries
 // "<month branch>:<stem or branch>".
+// clang-format off
 constexpr std::array<std::string_view, 4> kMonthBranchStarRows = {
     "天德 *子:巳,丑:庚,寅:丁,卯:申,辰:壬,巳:辛,午:亥,未:甲,申:癸,酉:寅,戌:丙,亥:乙",
     "天德合*子:申,丑:乙,寅:壬,卯:巳,辰:丁,巳:丙,午:寅,未:己,申:戊,酉:亥,戌:辛,亥:庚",
     "月德 *子:壬,丑:庚,寅:丙,卯:甲,辰:壬,巳:庚,午:丙,未:甲,申:壬,酉:庚,戌:丙,亥:甲",
     "月德合*子:丁,丑:乙,寅:辛,卯:己,辰:丁,巳:乙,午:辛,未:己,申:丁,酉:乙,戌:辛,亥:己",
 };
+// clang-format on
 static_assert(kMonthBranchStarRows.size() == 4);
 
 // Row: two-character star name, '*', then entries "<day branch>:<branch>". Its 华盖 row has 酉:未 where the
 // year-branch table has 酉:丑; each table is used as stored.
+// clang-format off
 constexpr std::array<std::string_view, 6> kDayBranchStarRows = {
     "驿马*子:寅,丑:亥,寅:申,卯:巳,辰:寅,巳:亥,午:申,未:巳,申:寅,酉:亥,戌:申,亥:巳",
     "华盖*子:戌,丑:丑,寅:戌,卯:未,辰:戌,巳:丑,午:戌,未:未,申:戌,酉:未,戌:戌,亥:未",
@@ -58,6 +65,7 @@ constexpr std::array<std::string_view, 6> kDayBranchStarRows = {
     "亡神*子:亥,丑:申,寅:巳,卯:寅,辰:亥,巳:申,午:巳,未:寅,申:亥,酉:申,戌:巳,亥:寅",
     "将星*子:子,丑:酉,寅:午,卯:卯,辰:子,巳:酉,午:午,未:卯,申:子,酉:酉,戌:午,亥:卯",
 };
+// clang-format on
 static_assert(kDayBranchStarRows.size() == 6);
 
 constexpr bool hasShape(std::span<const std::string_view> rows, std::size_t nameLength, std::ptrdiff_t entries)
@@ -166,8 +174,3 @@ std::string LandPP::ShenShaRZ(const std::string& ddz, const std::string& odz) co
 {
     return dayBranchStars(ddz, odz);
 }
-
-
-
-
-

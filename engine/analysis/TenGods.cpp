@@ -12,6 +12,7 @@ namespace {
 
 // Row: day stem, '*', then ten entries "<the stem and branches it covers><two-character name>". A branch counts as
 // the stem of its main element and polarity, so one entry serves both.
+// clang-format off
 constexpr std::array<std::string_view, 10> kShiShenRows = {
     "甲*甲寅比肩,乙卯劫财,丙午食神,丁巳伤官,戊辰戌偏财,己丑未正财,庚申七杀,辛酉正官,壬子偏印,癸亥正印",
     "乙*甲寅劫财,乙卯比肩,丙午伤官,丁巳食神,戊辰戌正财,己丑未偏财,庚申正官,辛酉七杀,壬子正印,癸亥偏印",
@@ -24,6 +25,7 @@ constexpr std::array<std::string_view, 10> kShiShenRows = {
     "壬*甲寅食神,乙卯伤官,丙午偏财,丁巳正财,戊辰戌七杀,己丑未正官,庚申偏印,辛酉正印,壬子比肩,癸亥劫财",
     "癸*甲寅伤官,乙卯食神,丙午正财,丁巳偏财,戊辰戌正官,己丑未七杀,庚申正印,辛酉偏印,壬子劫财,癸亥比肩",
 };
+// clang-format on
 static_assert(kShiShenRows.size() == 10);
 static_assert(std::ranges::all_of(kShiShenRows, [](std::string_view row) {
     return std::ranges::count(row, ',') == 9 && utf8::at(row, 1) == "*";
@@ -31,10 +33,12 @@ static_assert(std::ranges::all_of(kShiShenRows, [](std::string_view row) {
 
 // Row: branch, '*', then exactly three positions of hidden stems in stored order (丑 starts with 癸, 巳 with 庚,
 // 午 with 己); an unused position holds a space, which becomes an entry of its own.
+// clang-format off
 constexpr std::array<std::string_view, 12> kDunCangRows = {
     "子*癸  ",  "丑*癸辛己", "寅*甲丙戊", "卯*乙  ", "辰*乙戊癸", "巳*庚丙戊",
     "午*己丁 ", "未*乙己丁", "申*戊庚壬", "酉*辛  ", "戌*辛丁戊", "亥*壬甲 ",
 };
+// clang-format on
 static_assert(kDunCangRows.size() == 12);
 static_assert(std::ranges::all_of(kDunCangRows, [](std::string_view row) { return utf8::length(row) == 5; }));
 
@@ -86,11 +90,7 @@ std::string LandPP::ShiShen(const std::string& dTG, const std::string& otg) cons
     return std::string(tenGod(dTG, otg));
 }
 
-
-
-
 std::string LandPP::DunCang(const std::string& dTG, const std::string& odz) const
 {
     return hiddenStems(dTG, odz);
 }
-

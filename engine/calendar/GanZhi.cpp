@@ -6,8 +6,7 @@ using namespace engine;
 
 namespace {
 
-template <std::size_t N>
-int indexOf(const std::array<std::string_view, N>& table, std::string_view text)
+template <std::size_t N> int indexOf(const std::array<std::string_view, N>& table, std::string_view text)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (table[i] == text)

@@ -14,6 +14,7 @@ namespace {
 // One code per lunar year 1900-2100, ten years to a line. Bits 0-3: the leap month (0 = none); bits 15 down to 4:
 // months 1-12, set = 30 days; bit 16: the leap month has 30 days. The codes of 1933, 1996, 2033, 2089 and 2097
 // follow the official calendar (new moons and terms at 120°E); each keeps its year's length.
+// clang-format off
 constexpr std::array<std::uint32_t, 201> kNongLiData = {
     0x04bd8, 0x04ae0, 0x0a570, 0x054d5, 0x0d260, 0x0d950, 0x16554, 0x056a0, 0x09ad0, 0x055d2, // 1900
     0x04ae0, 0x0a5b6, 0x0a4d0, 0x0d250, 0x1d255, 0x0b540, 0x0d6a0, 0x0ada2, 0x095b0, 0x14977, // 1910
@@ -37,19 +38,24 @@ constexpr std::array<std::uint32_t, 201> kNongLiData = {
     0x0e968, 0x0d520, 0x0daa0, 0x16aa6, 0x056d0, 0x04ae0, 0x0a9d4, 0x0a2d0, 0x0d150, 0x0f252, // 2090
     0x0d520,                                                                                   // 2100
 };
+// clang-format on
 static_assert(kNongLiData.size() == 201);
 
 // Day names 1-30; index 0 is never shown.
+// clang-format off
 constexpr std::array<std::string_view, 31> kDayNames = {
     "*",    "初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
     "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
     "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十",
 };
+// clang-format on
 static_assert(kDayNames.size() == 31);
 
 // Month names 1-12; index 0 is never shown. Month 11 is "十一".
+// clang-format off
 constexpr std::array<std::string_view, 13> kMonthNames = {"*",  "正", "二", "三", "四",   "五", "六",
                                                           "七", "八", "九", "十", "十一", "腊"};
+// clang-format on
 static_assert(kMonthNames.size() == 13);
 
 // Gregorian month lengths of a common year, January first.

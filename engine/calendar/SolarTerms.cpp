@@ -8,17 +8,21 @@ using namespace std::chrono;
 namespace {
 
 // Term names, 小寒 = 0; even numbers are the 节 that open the pillar months.
+// clang-format off
 constexpr std::array<std::string_view, 24> kTermNames = {
     "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
     "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至",
 };
+// clang-format on
 static_assert(kTermNames.size() == 24);
 
 // Minutes from 小寒 to each term of the same year.
+// clang-format off
 constexpr std::array<std::int32_t, 24> kTermOffsets = {
     0,      21208,  42467,  63836,  85337,  107014, 128867, 150921, 173149, 195551, 218072, 240693,
     263343, 285989, 308563, 331033, 353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758,
 };
+// clang-format on
 static_assert(kTermOffsets.size() == 24);
 
 // 小寒 of 1900, the base of the mean formula, and the mean tropical year.

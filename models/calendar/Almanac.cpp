@@ -11,17 +11,21 @@ namespace models {
 namespace {
 
 // 彭祖百忌 of the day stem, 甲 first.
+// clang-format off
 constexpr std::array<std::string_view, 10> kStemTaboos = {
     "甲不开仓", "乙不栽植", "丙不修灶", "丁不剃头", "戊不受田",
     "己不破券", "庚不经络", "辛不合酱", "壬不泱水", "癸不词讼",
 };
+// clang-format on
 static_assert(kStemTaboos.size() == 10);
 
 // 彭祖百忌 of the day branch, 子 first.
+// clang-format off
 constexpr std::array<std::string_view, 12> kBranchTaboos = {
     "子不问卜", "丑不冠带", "寅不祭祀", "卯不穿井", "辰不哭泣", "巳不远行",
     "午不苫盖", "未不服药", "申不安床", "酉不会客", "戌不吃犬", "亥不嫁娶",
 };
+// clang-format on
 static_assert(kBranchTaboos.size() == 12);
 
 // Directions of 喜神, 财神 and 福神 by day stem, 甲 first.
@@ -31,6 +35,7 @@ struct Directions
     std::string_view caiShen;
     std::string_view fuShen;
 };
+// clang-format off
 constexpr std::array<Directions, 10> kDirections = {{
     {"东北", "东北", "东南"},
     {"西北", "东北", "东南"},
@@ -43,6 +48,7 @@ constexpr std::array<Directions, 10> kDirections = {{
     {"正南", "正南", "西北"},
     {"东南", "正南", "正西"},
 }};
+// clang-format on
 static_assert(kDirections.size() == 10);
 
 // 建除十二值星 from 建, each with its 宜 and 忌 text. The 破 row's 忌 text really begins with a Latin "n".
@@ -52,6 +58,7 @@ struct DayOfficer
     std::string_view yi;
     std::string_view ji;
 };
+// clang-format off
 constexpr std::array<DayOfficer, 12> kDayOfficers = {{
     {"建", "宜：出行,上任,会友,上书,见工", "忌：动土,开仓,嫁娶,纳采"},
     {"除", "宜：除服,疗病,出行,拆卸,入宅", "忌：求官,上任,开张,搬家,探病"},
@@ -66,12 +73,15 @@ constexpr std::array<DayOfficer, 12> kDayOfficers = {{
     {"开", "宜：疗病,结婚,交易,入仓,求职", "忌：安葬,动土,针灸"},
     {"闭", "宜：祭祀,交易,收财,安葬", "忌：宴会,安床,出行,嫁娶,移徙"},
 }};
+// clang-format on
 static_assert(kDayOfficers.size() == 12);
 
 // 上朔 by year stem, 甲 first: the day's stem index in decimal followed by its branch index (癸亥 is "911").
+// clang-format off
 constexpr std::array<std::string_view, 10> kShangShuoKeys = {
     "911", "55", "111", "75", "311", "95", "511", "15", "711", "35",
 };
+// clang-format on
 static_assert(kShangShuoKeys.size() == 10);
 
 // 杨公十三忌 as (lunar month, lunar day); the seventh month has two.
@@ -80,6 +90,7 @@ struct LunarMonthDay
     int month;
     int day;
 };
+// clang-format off
 constexpr std::array<LunarMonthDay, 13> kYangGongDays = {{
     {1, 13},
     {2, 11},
@@ -95,6 +106,7 @@ constexpr std::array<LunarMonthDay, 13> kYangGongDays = {{
     {11, 21},
     {12, 19},
 }};
+// clang-format on
 static_assert(kYangGongDays.size() == 13);
 
 const Directions& directionsOf(long dayIndex)

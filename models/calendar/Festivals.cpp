@@ -13,6 +13,7 @@ namespace models {
 namespace {
 
 // Row: month and day (two digits each), a flag ('*' or a blank, both read alike), the name.
+// clang-format off
 constexpr std::array<std::string_view, 24> GregorianFestivals = {
     "0101*元旦",
     "0214 情人节",
@@ -39,9 +40,11 @@ constexpr std::array<std::string_view, 24> GregorianFestivals = {
     "1225*圣诞节",
     "1226 毛泽东诞辰纪念日",
 };
+// clang-format on
 static_assert(GregorianFestivals.size() == 24);
 
 // Row: lunar month and day, flag, name. Day 00 is the last day of the month before: "0100" is 除夕.
+// clang-format off
 constexpr std::array<std::string_view, 30> LunarFestivals = {
     "0101*春节",
     "0107*人日",
@@ -74,10 +77,12 @@ constexpr std::array<std::string_view, 30> LunarFestivals = {
     "1224 小年（祀灶）",
     "0100*除夕",
 };
+// clang-format on
 static_assert(LunarFestivals.size() == 30);
 
 // Row: Gregorian month (two digits), week of the month (1-4, 5 = the last), weekday (0 = Sunday), flag, name.
 // 胜利日 is the last Monday of May, so its week digit is 5.
+// clang-format off
 constexpr std::array<std::string_view, 10> FloatingFestivals = {
     "0231 总统日",
     "0520 母亲节",
@@ -90,6 +95,7 @@ constexpr std::array<std::string_view, 10> FloatingFestivals = {
     "1021 哥伦布纪念日",
     "1144 感恩节",
 };
+// clang-format on
 static_assert(FloatingFestivals.size() == 10);
 
 constexpr bool isDigit(char c)

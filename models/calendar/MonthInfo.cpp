@@ -18,13 +18,17 @@ static_assert(kWeekNames.size() == 7);
 // NongDay: the tens prefix by day / 10 and the digit by day % 10 (the digit row keeps its unused "十").
 constexpr std::array<std::string_view, 4> kDayPrefixes = {"初", "十", "廿", "卅"};
 static_assert(kDayPrefixes.size() == 4);
+// clang-format off
 constexpr std::array<std::string_view, 11> kDayDigits = {"日", "一", "二", "三", "四", "五",
                                                          "六", "七", "八", "九", "十"};
+// clang-format on
 static_assert(kDayDigits.size() == 11);
 
 // Lunar month names as the calendar window writes them: 1 is "一" and 12 "十二", not 正 and 腊.
+// clang-format off
 constexpr std::array<std::string_view, 12> kMonthNames = {"一", "二", "三", "四", "五",   "六",
                                                           "七", "八", "九", "十", "十一", "十二"};
+// clang-format on
 static_assert(kMonthNames.size() == 12);
 
 constexpr int kTermsPerYear = 24;

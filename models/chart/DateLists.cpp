@@ -61,8 +61,7 @@ std::optional<std::vector<std::string>> monthTexts(const LandPP& landPP, bool lu
     return texts;
 }
 
-std::optional<std::vector<std::string>> dayTexts(bool lunar, std::string_view yearText,
-                                                 std::string_view monthText)
+std::optional<std::vector<std::string>> dayTexts(bool lunar, std::string_view yearText, std::string_view monthText)
 {
     const auto year = yearText.empty() && !lunar ? std::optional<int>(kYearWhenNoneChosen) : readNumber(yearText);
     const auto month = readNumber(engine::utf8::left(monthText, 2));

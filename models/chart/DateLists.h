@@ -30,7 +30,6 @@ std::optional<std::vector<std::string>> monthTexts(const LandPP& landPP, bool lu
 
 // "01" up to the length of the month that a month list entry names ("04闰": the leap fourth month). An empty
 // Gregorian year counts as 1980. Nothing for an unreadable year or month, or one the lunar table does not have.
-std::optional<std::vector<std::string>> dayTexts(bool lunar, std::string_view yearText,
-                                                 std::string_view monthText);
+std::optional<std::vector<std::string>> dayTexts(bool lunar, std::string_view yearText, std::string_view monthText);
 
 } // namespace models

@@ -17,10 +17,12 @@ constexpr std::size_t kMaxNameBytes = 255;
 constexpr std::string_view kReservedCharacters = "\\/:*?\"<>|";
 
 // Device names that Windows will not give to a file, with or without an extension.
+// clang-format off
 constexpr std::array<std::string_view, 22> kDeviceNames = {
     "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
     "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9",
 };
+// clang-format on
 
 bool isDeviceName(std::string_view name)
 {

@@ -12,7 +12,6 @@ constexpr std::string_view kSexLabel = "性别：";
 constexpr std::string_view kGregorianLabel = "公历：";
 constexpr std::string_view kLunarLabel = "农历：";
 
-
 // A line end is CR LF, LF or a lone CR; a last line without one still counts.
 std::vector<std::string_view> splitLines(std::string_view text)
 {

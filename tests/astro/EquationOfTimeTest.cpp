@@ -46,6 +46,7 @@ struct PublishedValue
 };
 
 // Almanac values of apparent minus mean time; the dates of the zeros move by a day from year to year.
+// clang-format off
 const PublishedValue kPublished[] = {
     {"2024-02-11 12:00:00", -14 * 60 - 15, 10}, // the year's minimum, about -14 min 15 s
     {"2024-05-14 12:00:00", 3 * 60 + 40, 10},   // the May maximum, about +3 min 40 s
@@ -56,6 +57,7 @@ const PublishedValue kPublished[] = {
     {"2024-09-01 12:00:00", 0, 30},             // zero at the start of September
     {"2024-12-25 12:00:00", 0, 30},             // zero at Christmas
 };
+// clang-format on
 
 TEST(EquationOfTime, MatchesAlmanacValues)
 {

@@ -21,6 +21,7 @@ constexpr double yearOf(int daysFrom2000)
     return 2000.0 + (daysFrom2000 + 0.5) / 365.2425;
 }
 
+// clang-format off
 const DeltaTCase kDeltaT[] = {
     // Within the leap-second table TT - UTC is 32.184 s plus TAI - UTC (IERS Bulletin C).
     {yearOf(-10227), 42.184, 1e-9}, // 1972-01-01: the first whole second offset, TAI - UTC = 10 s
@@ -40,6 +41,7 @@ const DeltaTCase kDeltaT[] = {
     {2100.0, 202.74, 0.01}, // 2050-2150 piece
     {2200.0, 442.08, 0.01}, // the parabola alone
 };
+// clang-format on
 
 TEST(DeltaTSeconds, FollowsLeapSecondsObservationsAndTheModel)
 {

@@ -57,6 +57,7 @@ struct SameChart
     std::vector<std::string> args;
 };
 
+// clang-format off
 const SameChart kSameChart[] = {
     {"options as separate words", birth("2024-01-03", "10:15", {"--layout", "横排"})},
     {"values after '=' and any order",
@@ -65,6 +66,7 @@ const SameChart kSameChart[] = {
     {"blanks around the name are dropped",
      {"chart", "--name", " 李四\u3000", "--sex", "男", "--date", "2024-01-03", "--time", "10:15", "--layout", "横排"}},
 };
+// clang-format on
 
 TEST(BaziChart, PrintsTheChartWithLfLineEnds)
 {
@@ -155,6 +157,7 @@ struct Refused
 
 const std::string kNotUtf8 = "\xff\xfe";
 
+// clang-format off
 const Refused kRefused[] = {
     {"no options", {"chart"}, "missing --name, --sex, --date, --time"},
     {"no name", {"chart", "--sex", "男", "--date", "2024-01-03", "--time", "10:15"}, "missing --name"},
@@ -199,6 +202,7 @@ const Refused kRefused[] = {
     {"a flag with a value", birth("2024-01-03", "10:15", {"--lunar=1"}), "--lunar takes no value"},
     {"--crlf with --json", birth("2024-01-03", "10:15", {"--json", "--crlf"}), "--crlf"},
 };
+// clang-format on
 
 TEST(BaziChart, RefusesBadInputOnStandardErrorWithStatusTwo)
 {

@@ -16,6 +16,7 @@ struct Refused
     std::string named; // the part of the message that names the value
 };
 
+// clang-format off
 const Refused kRefusedArguments[] = {
     {{"lunar", "2023-13-01"}, "\"2023-13-01\""},         // month 13
     {{"lunar", "2023-02-30"}, "\"2023-02-30\""},         // a day February never has
@@ -41,6 +42,7 @@ const Refused kRefusedArguments[] = {
     {{"lunar"}, "no values"},                            // nothing to convert
     {{"lunar", "-", "1984-02-02"}, "\"-\""},             // standard input mixed with arguments
 };
+// clang-format on
 
 TEST(BaziCli, RefusesBadArgumentsWithExitStatusTwo)
 {

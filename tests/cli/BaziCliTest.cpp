@@ -10,6 +10,7 @@ struct Answered
     const char* out;
 };
 
+// clang-format off
 const Answered kAnswers[] = {
     {{"lunar", "1984-02-02"}, "农历甲子年(鼠)正月初一\n"},         // a lunar new year's day
     {{"lunar", "2023-03-22"}, "农历癸卯年(兔)闰二月初一\n"},       // first day of a leap month
@@ -25,6 +26,7 @@ const Answered kAnswers[] = {
     {{"pillars", "1984-02-04 12:00"}, "癸亥 乙丑 戊辰 戊午\n"},    // ten hours before 立春: old year
     {{"pillars", "2024-01-03 23:30"}, "癸卯 甲子 丙寅 戊子\n"},    // 23:30 is 子 of the same day
 };
+// clang-format on
 
 TEST(BaziCli, AnswersKnownValues)
 {
@@ -41,12 +43,14 @@ struct TermLine
     const char* line;
 };
 
+// clang-format off
 const TermLine kTermLines[] = {
     {"1900", 0, "小寒 1900-01-06 02:05:00"},  // the base instant itself
     {"1900", 2, "立春 1900-02-04 13:52:00"},  // first year of the range
     {"2024", 2, "立春 2024-02-04 14:39:00"},  // worked example
     {"2023", 23, "冬至 2023-12-22 09:41:00"}, // the last term of a year
 };
+// clang-format on
 
 TEST(BaziCli, TermsListTwentyFourTermsOfTheYear)
 {
@@ -60,6 +64,7 @@ TEST(BaziCli, TermsListTwentyFourTermsOfTheYear)
     }
 }
 
+// clang-format off
 const Answered kJson[] = {
     // The shapes documented in --help, with values from the examples above.
     {{"lunar", "--json", "1984-02-02"},
@@ -72,6 +77,7 @@ const Answered kJson[] = {
     {{"terms", "--json", "2024"}, // 小寒: the base instant plus 124 tropical years, by hand
      R"({"year":2024,"n":0,"name":"小寒","time":"2024-01-06 02:52:00"})"},
 };
+// clang-format on
 
 TEST(BaziCli, JsonGivesOneObjectPerLine)
 {
@@ -85,6 +91,7 @@ TEST(BaziCli, JsonGivesOneObjectPerLine)
     }
 }
 
+// clang-format off
 const std::vector<std::string> kHelpCalls[] = {
     {"--help"},             // the tool's own usage
     {"lunar", "--help"},    // each subcommand has its own
@@ -93,6 +100,7 @@ const std::vector<std::string> kHelpCalls[] = {
     {"terms", "--help"},    // each subcommand has its own
     {"terms", "-h", "abc"}, // help wins over a bad value
 };
+// clang-format on
 
 TEST(BaziCli, HelpGoesToStandardOutput)
 {

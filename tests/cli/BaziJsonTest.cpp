@@ -19,6 +19,7 @@ struct Escape
 
 // Quote, backslash, CR and tab have a letter; every other control character is \u00XX in lower-case hex (LF ends a
 // line of input, so it comes from the month's almanac text below).
+// clang-format off
 const Escape kEscapes[] = {
     {"\0"sv, R"(\u0000)"}, // a NUL inside the line
     {"\x01", R"(\u0001)"},
@@ -58,6 +59,7 @@ const Escape kEscapes[] = {
     {"\x7f", "\x7f"}, // DEL is no control character to JSON
     {"中", "中"},     // UTF-8 passes through
 };
+// clang-format on
 
 TEST(BaziJson, EscapesEveryControlCharacterOfARefusedLine)
 {
@@ -81,12 +83,14 @@ struct WholeLine
     const char* json;
 };
 
+// clang-format off
 const WholeLine kWholeLines[] = {
     // The message quotes the value with \x escapes of its own, whose backslashes and quotes JSON escapes again.
     {"[\x01]", R"json({"input":"[\u0001]","error":"not a date: \"[\\x01]\" (expected YYYY-MM-DD)"})json"},
     // Bytes that are no UTF-8 are never written, escaped or not.
     {"[\xff]", R"json({"input":"<invalid UTF-8>","error":"not a date: <invalid UTF-8> (expected YYYY-MM-DD)"})json"},
 };
+// clang-format on
 
 TEST(BaziJson, RefusedLinesAsWholeObjects)
 {

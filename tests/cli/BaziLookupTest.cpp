@@ -15,6 +15,7 @@ struct Answered
 // 15 short of a whole number of sixty-day cycles. 立春 2024 is 02-04 14:39, on a 戊戌 day.
 // 小暑 2024 by the mean formula is 07-06 23:55, astronomically 07-06 22:20 (published, Beijing time); 07-06 is a
 // 辛未 day, whose 子 hour is 戊子.
+// clang-format off
 const Answered kAnswers[] = {
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰"}, "1924-02-20 08:00:00\n", 0},                   // from 1900 by default
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰", "--from", "1984"}, "1984-02-05 08:00:00\n", 0}, // options may follow
@@ -38,6 +39,7 @@ const Answered kAnswers[] = {
      "{\"pillars\":[\"甲子\",\"丙寅\",\"己巳\",\"戊辰\"],\"from\":2099,\"message\":\"未找到数据\"}\n",
      1},
 };
+// clang-format on
 
 TEST(BaziLookup, PrintsTheMomentOrWhyThereIsNone)
 {
@@ -53,6 +55,7 @@ struct Refused
     const char* says; // part of the message on standard error
 };
 
+// clang-format off
 const Refused kRefusals[] = {
     {{"lookup", "甲子", "丙寅", "己巳"}, "four pillars are needed"},                   // a pillar short
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰", "戊辰"}, "four pillars are needed"},   // one too many
@@ -70,6 +73,7 @@ const Refused kRefusals[] = {
     {{"lookup", "--leap", "甲子", "丙寅", "己巳", "戊辰"}, "unknown option \"--leap\""},
     {{"lookup", "甲子", "丙寅", "己巳", "戊辰", "--terms", "true"}, "--terms is mean|astro, not \"true\""},
 };
+// clang-format on
 
 TEST(BaziLookup, RefusesBadArgumentsWithStatusTwo)
 {

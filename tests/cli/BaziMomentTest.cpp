@@ -11,6 +11,7 @@ struct Refused
 };
 
 // Each bad moment option stops the command before any output, naming the value.
+// clang-format off
 const Refused kRefused[] = {
     {{"pillars", "--tz", "Asia/Atlantis", "2024-01-01"}, "Asia/Atlantis"}, // no such zone
     {{"pillars", "--place", "无此地", "2024-01-01"}, "无此地"},            // no such place
@@ -29,6 +30,7 @@ const Refused kRefused[] = {
      "mean"},
     {{"readings", "--sex", "男", "--date", "2024-03-10", "--time", "00:20", "--tz", "Bad/Zone"}, "Bad/Zone"},
 };
+// clang-format on
 
 TEST(BaziMoment, BadOptionsExitWithUsageError)
 {
@@ -44,6 +46,7 @@ struct Answered
     const char* out;
 };
 
+// clang-format off
 const Answered kAnswers[] = {
     // 00:20 Beijing time in Kashgar is about 21:13 true solar time the day before: its 亥 hour.
     {{"pillars", "--place", "喀什", "--solar-time", "true", "2024-03-10 00:20"}, "甲辰 丁卯 壬申 辛亥\n"},
@@ -58,6 +61,7 @@ const Answered kAnswers[] = {
     // A repeated clock time with a fold.
     {{"pillars", "--tz", "America/New_York", "--fold", "later", "2024-11-03 01:30"}, "甲辰 甲戌 辛未 己丑\n"},
 };
+// clang-format on
 
 TEST(BaziMoment, AnswersWithMomentOptions)
 {

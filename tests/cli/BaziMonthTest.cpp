@@ -57,6 +57,7 @@ struct PanelLine
 };
 
 // Pillars counted from 2024-01-01, a 甲子 day; the year turns on 02-04, the 寅 month too.
+// clang-format off
 const PanelLine kPanelLines[] = {
     {3, "2024-02-03 星期六 | 农历癸卯年 十二月大廿四日 | 癸卯年 乙丑月 丁酉日 | 是日:  小年（祀灶） | "
         "彭祖百忌:丁不剃头 酉不会客 | 喜神:正南 | 福神:正东 | 财神:西南 | 日值岁破 大事不宜"}, // 酉 day, 卯 year
@@ -69,6 +70,7 @@ const PanelLine kPanelLines[] = {
          "彭祖百忌:甲不开仓 辰不哭泣 | 喜神:东北 | 福神:东南 | 财神:东北 | "
          "宜：祈福,祭祀,结亲,开市,交易 忌：服药,求医,栽种,动土,迁移"}, // 辰 day in the 寅 month: 满
 };
+// clang-format on
 
 TEST(BaziMonth, PrintsThePanelOfEveryDay)
 {
@@ -139,6 +141,7 @@ struct TermDayPart
 
 // Astronomical terms as published, Beijing time: 立春 2013-02-04 00:13 (2013-02-03 16:13 UTC), 雨水 2013-02-18
 // 20:01, 处暑 2024-08-22 22:55. The mean formula puts 立春 2013 at 02-03 22:43 and 处暑 2024 at 08-23 00:05.
+// clang-format off
 const TermDayPart kTermDays[] = {
     {{"month", "2013", "2"}, "2013-02-03", " | 癸巳年 甲寅月 庚子日 | 是日:立春 | "}, // mean: the 3rd opens 寅
     {{"month", "2013", "2"}, "2013-02-04", " | 是日:  小年（祀灶） | "}, // and the 4th has its festival alone
@@ -150,6 +153,7 @@ const TermDayPart kTermDays[] = {
     {{"month", "--terms", "astro", "2024", "8"}, "2024-08-22", " | 是日:处暑 | "}, // a 中气 a day earlier
     {{"month", "--terms", "astro", "2024", "8"}, "2024-08-23", " | ◆7日立秋 ◆22日处暑 | "},
 };
+// clang-format on
 
 TEST(BaziMonth, TermsMarkTheDaysTheChosenMethodGives)
 {

@@ -111,6 +111,7 @@ std::vector<std::string> readings(std::vector<std::string> changed)
     return args;
 }
 
+// clang-format off
 const Refused kRefused[] = {
     {{"readings"}, "missing --sex, --date, --time"},
     {readings({"--sex", "男", "--date", "2000-01-07"}), "missing --time"},
@@ -138,6 +139,7 @@ const Refused kRefused[] = {
     {{"idnum", "-12"}, "\"-12\""},
     {{"idnum", "１２３"}, "\"１２３\""}, // full-width digits
 };
+// clang-format on
 
 TEST(BaziReadings, RefusesBadInputWithExitStatusTwo)
 {

@@ -43,9 +43,11 @@ std::string chart(std::vector<std::string> args, bool crlf)
     return runBazi(args).out;
 }
 
+// clang-format off
 const std::vector<std::string> kKashgar = {"--name",       "李四",   "--sex",   "女",       "--date",
                                            "1990-01-15",   "--time", "00:20",   "--place",  "喀什",
                                            "--solar-time", "true",   "--stars", "--layout", "横排"};
+// clang-format on
 
 TEST_F(BaziRecord, ReChartsAStoredChartWithItsOptions)
 {

@@ -24,6 +24,7 @@ struct Read
     const char* why;
 };
 
+// clang-format off
 const Read kReads[] = {
     {{"--from", "1984"}, false, "", "1984", {}, "the value as the next word"},
     {{"--from=1984"}, false, "", "1984", {}, "the value after '='"},
@@ -43,6 +44,7 @@ const Read kReads[] = {
     {{"--"}, false, "unknown option \"--\"", std::nullopt, {}, "-- ends options only where values are taken"},
     {{"a", "--from", "1", "b"}, true, "", "1", {"a", "b"}, "options and values mix"},
 };
+// clang-format on
 
 TEST(GivenOptions, ReadsNamedOptionsAndValues)
 {

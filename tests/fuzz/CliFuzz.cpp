@@ -12,10 +12,12 @@
 namespace {
 
 // Options as the birth commands have them, and one of each kind.
+// clang-format off
 constexpr cli::NamedOption kKnown[] = {
     {"--sex", cli::kValue}, {"--date", cli::kValue}, {"--time", cli::kValue}, {"--lunar"}, {"--leap"},
     {"--from", "a year"},
 };
+// clang-format on
 
 // A view into one of the words.
 bool isPartOfAWord(std::string_view view, cli::Args words)

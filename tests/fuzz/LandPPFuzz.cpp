@@ -183,6 +183,7 @@ struct Method
     void (*call)(const Arguments&);
 };
 
+// clang-format off
 const Method kMethods[] = {
     {"TianGanToNum", [](const Arguments& a) { within(kLandPP.TianGanToNum(a.text(0)), 0, 9, "a stem number"); }},
     {"DiZhiToNum", [](const Arguments& a) { within(kLandPP.DiZhiToNum(a.text(0)), 0, 11, "a branch number"); }},
@@ -280,6 +281,7 @@ const Method kMethods[] = {
          AnyAnswer{}(kLandPP.BaZi2Date(a.text(0), a.text(1), a.text(2), a.text(3), a.number(4)));
      }},
 };
+// clang-format on
 
 const Method& pick(std::string_view selector)
 {

@@ -1,6 +1,6 @@
-#include "tests/store/RecordSaveLoopContents.h"
 #include "store/QtText.h"
 #include "store/RecordStore.h"
+#include "tests/store/RecordSaveLoopContents.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Saves one record over and over, alternating between two contents (A first), until it is killed. The kill test
 // starts it, kills it at a random moment and checks that the record on disk is always one content or the other.
 // Usage: record_save_loop <program folder>
-#include "tests/store/RecordSaveLoopContents.h"
 #include "store/RecordStore.h"
+#include "tests/store/RecordSaveLoopContents.h"
 
 #include <cstdio>
 

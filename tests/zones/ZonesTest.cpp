@@ -48,6 +48,7 @@ struct KnownTime
 
 // Summer-time facts as published by the governments concerned, and as zdump prints them from the tz database; each
 // row holds both ways, from the clock time to the instant and back.
+// clang-format off
 const KnownTime kKnownTimes[] = {
     // China kept summer time from 1986 to 1991.
     {"Asia/Shanghai", at(1988y / 7 / 15, 8h), Fold::none, utcAt(1988y / 7 / 14, 23h), 9h, true, "CDT"},
@@ -94,6 +95,7 @@ const KnownTime kKnownTimes[] = {
     {"Etc/GMT-8", at(2024y / 1 / 1, 0h), Fold::none, utcAt(2023y / 12 / 31, 16h), 8h, false, "+08"}, // day before
     {"UTC", at(2024y / 7 / 1, 12h), Fold::none, utcAt(2024y / 7 / 1, 12h), 0h, false, "UTC"},
 };
+// clang-format on
 
 TEST(Resolve, AgreesWithPublishedSummerTimes)
 {
@@ -116,6 +118,7 @@ struct RefusedTime
     std::string message;
 };
 
+// clang-format off
 const RefusedTime kRefusedTimes[] = {
     // China's first summer time began 1986-05-04 at 02:00.
     {"Asia/Shanghai", at(1986y / 5 / 4, 2h, 30min), Fold::none,
@@ -156,6 +159,7 @@ const RefusedTime kRefusedTimes[] = {
     {"Asia/Shanghai", local_seconds::max(), Fold::none, "the local time lies outside the years 1-9999"},
     {"Asia/Shanghai", local_seconds::min(), Fold::later, "the local time lies outside the years 1-9999"},
 };
+// clang-format on
 
 TEST(Resolve, RefusesWithAMessageNamingTheProblem)
 {
@@ -203,8 +207,10 @@ TEST(ToLocal, RefusesUnknownZonesAndFarYears)
 
 // The zones and years where offsets changed most for the people this program charts, and years past the last change
 // the zone files list.
+// clang-format off
 const char* const kSweptZones[] = {"Asia/Shanghai",    "Asia/Hong_Kong",   "Asia/Taipei",   "Asia/Macau",
                                    "America/New_York", "Australia/Sydney", "Europe/London", "Europe/Dublin"};
+// clang-format on
 
 seconds offsetAt(const char* zone, sys_seconds utc)
 {

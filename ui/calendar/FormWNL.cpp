@@ -54,11 +54,13 @@ struct Legend
     const char* text;
     Rgb fore;
 };
+// clang-format off
 constexpr Legend kLegends[] = {
     {"*代表公历节日", models::kFestivalFore},
     {"*代表农历节日", models::kNongFestivalFore},
     {"*代表节气", models::kTermFore},
 };
+// clang-format on
 
 QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& geometry,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)

@@ -14,6 +14,7 @@ namespace {
 constexpr double kPointSize = 10.5;
 
 // In order of preference; 宋体 appears under its Chinese or its English family name.
+// clang-format off
 constexpr const char* kFamilies[] = {
     "宋体",
     "SimSun",
@@ -25,6 +26,7 @@ constexpr const char* kFamilies[] = {
     "WenQuanYi Zen Hei Mono",
     "WenQuanYi Micro Hei Mono",
 };
+// clang-format on
 
 QFont sized(const QString& family)
 {

@@ -11,8 +11,7 @@ namespace ui {
 void runGuarded(QWidget* window, const std::function<void()>& handler);
 
 // A slot that runs `handler` of `window` guarded.
-template <class Window>
-std::function<void()> guarded(Window* window, void (Window::*handler)())
+template <class Window> std::function<void()> guarded(Window* window, void (Window::*handler)())
 {
     return [window, handler] { runGuarded(window, [window, handler] { (window->*handler)(); }); };
 }

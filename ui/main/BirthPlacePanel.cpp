@@ -30,20 +30,26 @@ template <typename Value> struct Choice
     Value value;
 };
 
+// clang-format off
 const Choice<engine::SolarTimeKind> kSolarTimes[] = {
     {"钟表时间", engine::SolarTimeKind::clock},    // the clock time as entered, as always
     {"平太阳时", engine::SolarTimeKind::mean},     // 4 minutes per degree from the zone's meridian
     {"真太阳时", engine::SolarTimeKind::apparent}, // mean solar time plus the equation of time
 };
+// clang-format on
+// clang-format off
 const Choice<models::TermMethod> kTermMethods[] = {
     {"节气：经典公式", models::TermMethod::mean}, // the calendar's own formula, as always
     {"节气：天文计算", models::TermMethod::astro},
 };
+// clang-format on
+// clang-format off
 const Choice<engine::LateZi> kLateZis[] = {
     {"子时不换日", engine::LateZi::same}, // 23:00-23:59 keeps its day, as always
     {"晚子用次日时干", engine::LateZi::nextStem},
     {"晚子换日", engine::LateZi::nextDay},
 };
+// clang-format on
 
 template <typename Value, std::size_t N>
 QComboBox* choiceList(QWidget* parent, const char* name, const char* accessible, const Choice<Value> (&choices)[N])

@@ -18,20 +18,26 @@ template <typename Value> struct Word
     Value value;
 };
 
+// clang-format off
 const Word<engine::SolarTimeKind> kSolarWords[] = {
     {"clock", engine::SolarTimeKind::clock},
     {"mean", engine::SolarTimeKind::mean},
     {"true", engine::SolarTimeKind::apparent},
 };
+// clang-format on
+// clang-format off
 const Word<models::TermMethod> kTermWords[] = {
     {"mean", models::TermMethod::mean},
     {"astro", models::TermMethod::astro},
 };
+// clang-format on
+// clang-format off
 const Word<engine::LateZi> kLateZiWords[] = {
     {"same", engine::LateZi::same},
     {"next-stem", engine::LateZi::nextStem},
     {"next-day", engine::LateZi::nextDay},
 };
+// clang-format on
 
 template <typename Value, std::size_t N> QString wordOf(const Word<Value> (&words)[N], Value value)
 {

@@ -29,6 +29,7 @@ std::string number(std::int16_t n)
     return std::to_string(n);
 }
 
+// clang-format off
 const FragmentCase kFragmentCases[] = {
     // "\x94" (inside 甲) once matched in the entry "甲寅比肩".
     {"ShiShen(甲, key)", "寅", [](const LandPP& lp, const std::string& k) { return lp.ShiShen("甲", k); }, ""},
@@ -102,6 +103,7 @@ const FragmentCase kFragmentCases[] = {
      [](const LandPP& lp, const std::string& k) { return lp.BaZi2Date("甲子", "丙寅", "甲子", k, 1900); },
      kWrongPillars},
 };
+// clang-format on
 
 // Every run of bytes of `key` that is not whole characters: single bytes of a character, a character cut short, the
 // tail of one and the head of the next.

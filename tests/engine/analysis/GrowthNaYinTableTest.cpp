@@ -17,8 +17,10 @@ const engine::Clock kFixedNow = [] {
     return engine::LocalTime{local_days{year{2024} / 2 / 10}} + hours{8};
 };
 
+// clang-format off
 constexpr const char* kStageNames[] = {"长生", "沐浴", "冠带", "临官", "帝旺", "衰",
                                        "病",   "死",   "墓",   "绝",   "胎",   "养"};
+// clang-format on
 
 struct StageRow
 {
@@ -55,11 +57,13 @@ TEST(WangShuai, EveryStemInEveryBranch)
 }
 
 // One name per pair of the cycle, 甲子乙丑 first.
+// clang-format off
 constexpr const char* kNaYinNames[] = {
     "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "漳下水", "城头土", "白腊金", "杨柳木",
     "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "砂石金", "山下火", "平地木", "壁上土", "金薄金",
     "覆灯火", "天河水", "大驿土", "钗环金", "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水",
 };
+// clang-format on
 static_assert(std::size(kNaYinNames) == 30);
 
 TEST(NaYin, EveryPillarOfTheCycle)

@@ -19,6 +19,7 @@ struct StageCase
     const char* stage;
 };
 
+// clang-format off
 const StageCase kStages[] = {
     {"甲", "亥", "长生"}, // yang wood is born in 亥
     {"戊", "寅", "长生"}, // earth shares fire's entry
@@ -31,6 +32,7 @@ const StageCase kStages[] = {
     {"X", "亥", ""},      // unknown stem
     {"甲", "X", ""},      // unknown branch
 };
+// clang-format on
 
 TEST(WangShuai, FindsTheStageOfTheDayStem)
 {
@@ -48,6 +50,7 @@ struct NaYinCase
 };
 
 // 甲子乙丑海中金，丙寅丁卯炉中火 ... 壬戌癸亥大海水
+// clang-format off
 const NaYinCase kNaYin[] = {
     {"乙丑", "海中金"}, // second of the first pair
     {"癸亥", "大海水"}, // end of the cycle
@@ -55,6 +58,7 @@ const NaYinCase kNaYin[] = {
     {"", "海中金"},     // an empty text is in the first row
     {"子甲", ""},       // branch first is no GanZhi
 };
+// clang-format on
 
 TEST(NaYin, FindsTheElementOfAPair)
 {

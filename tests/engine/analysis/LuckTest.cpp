@@ -26,6 +26,7 @@ struct DirectionCase
     bool forward;
 };
 
+// clang-format off
 const DirectionCase kDirections[] = {
     {120, 1, true},   // 甲子 year, male
     {121, 0, true},   // 乙丑 year, female
@@ -34,6 +35,7 @@ const DirectionCase kDirections[] = {
     {120, 2, false},  // any other sex value runs backward
     {121, -1, false}, // ... in a yin year too
 };
+// clang-format on
 
 TEST(LuckDirection, YangMaleAndYinFemaleRunForward)
 {
@@ -74,6 +76,7 @@ struct StartAgeCase
     engine::StartAge age;
 };
 
+// clang-format off
 const StartAgeCase kStartAges[] = {
     {0, {0, 0, 0, 0}},        // born on the minute of the 节
     {1, {0, 0, 0, 2}},        // one minute is two hours
@@ -83,6 +86,7 @@ const StartAgeCase kStartAges[] = {
     {4320, {1, 0, 0, 0}},     // three days are a year
     {43199, {9, 11, 29, 22}}, // every part at its largest
 };
+// clang-format on
 
 TEST(StartAge, SplitsMinutesIntoYearsMonthsDaysHours)
 {
@@ -168,6 +172,7 @@ struct DaYunGZCase
 
 // Male hand-over 1993-11-18: cycles from 1993-11-01 00:00, first pillar 丁卯 (month count 1022 + 1).
 // Female hand-over 1984-03-24: cycles from 1984-03-01, first pillar 乙丑 (1022 - 1).
+// clang-format off
 const DaYunGZCase kDaYunGZ[] = {
     {"1993-10-31 23:59:59", 1, 0, "before the cycle start"},
     {"1993-11-01 00:00:00", 1, 0, "the cycle start itself is a boundary"},
@@ -181,6 +186,7 @@ const DaYunGZCase kDaYunGZ[] = {
     {"1984-03-01 00:00:01", 0, 1021, "female first decade"},
     {"1994-03-01 00:00:01", 0, 1020, "female second decade runs backward"},
 };
+// clang-format on
 
 TEST(DaYunGZ, FindsTheDecadeStrictlyHoldingTheQuery)
 {

@@ -201,6 +201,7 @@ struct TextCase
 };
 
 // Openings and lengths of the ten texts, by digit; 1 and 5 open alike.
+// clang-format off
 const TextCase kTexts[] = {
     {"天资聪明伶俐", 178},           // 0
     {"个性忠厚老实", 201},           // 1
@@ -213,6 +214,7 @@ const TextCase kTexts[] = {
     {"天生资质灵敏", 188},           // 8
     {"个性急进", 206},               // 9
 };
+// clang-format on
 
 TEST(ShenFenZheng, EachDigitHasItsText)
 {

@@ -17,6 +17,7 @@ struct PositionCase
     std::int16_t position;
 };
 
+// clang-format off
 const PositionCase kGanZhiPositions[] = {
     {"", "甲子", 0},    // first of the cycle
     {"", "甲戌", 10},   // stem and branch cycles out of step
@@ -27,6 +28,7 @@ const PositionCase kGanZhiPositions[] = {
     {"", "甲子 ", 99},  // exact comparison: no trimming
     {"", "甲子甲", 99}, // nor prefix matching
 };
+// clang-format on
 
 TEST(GetGanZhiPaiXu, GivesThePlaceInTheSixtyCycle)
 {
@@ -38,6 +40,7 @@ TEST(GetGanZhiPaiXu, GivesThePlaceInTheSixtyCycle)
 }
 
 // 五虎遁: 甲己之年丙作首, 乙庚之岁戊为头, 丙辛必定寻庚起, 丁壬壬位顺行流, 戊癸何方发, 甲寅之上好追求.
+// clang-format off
 const PositionCase kMonthPositions[] = {
     {"甲子", "丙寅", 0},  // a 甲 year's 寅 month
     {"甲子", "丁丑", 11}, // and its 丑 month
@@ -49,6 +52,7 @@ const PositionCase kMonthPositions[] = {
     {"甲子", "", 99},     // no month pillar
     {"", "戊寅", 0},      // an empty key is in every row: the first row holding the pillar answers
 };
+// clang-format on
 
 TEST(GetMonthPaiXu, CountsFromTheTigerMonthOfTheYearStem)
 {
@@ -60,6 +64,7 @@ TEST(GetMonthPaiXu, CountsFromTheTigerMonthOfTheYearStem)
 }
 
 // 五鼠遁: 甲己还加甲, 乙庚丙作初, 丙辛从戊起, 丁壬庚子居, 戊癸何方发, 壬子是真途.
+// clang-format off
 const PositionCase kHourPositions[] = {
     {"乙丑", "丙子", 0},  // an 乙 day's 子 hour
     {"乙丑", "甲子", 99}, // 甲子 is a 甲 or 己 day's
@@ -67,6 +72,7 @@ const PositionCase kHourPositions[] = {
     {"戊戌", "壬子", 0},  // last row
     {"癸亥", "癸亥", 11}, // last row, last hour
 };
+// clang-format on
 
 TEST(GetHourPaiXu, CountsFromTheRatHourOfTheDayStem)
 {
@@ -90,6 +96,7 @@ constexpr const char* kUnmatched = "八字匹配不了，请检查一下";
 // Term instants worked by hand from the mean formula (1900-01-06 02:05 plus whole minutes): 立春 1924-02-05 09:22,
 // 1926-02-04 21:00, 2024-02-04 14:39, 2084-02-04 03:25; 惊蛰 2024-03-05 09:09. Day pillars counted from 2000-01-01
 // (戊午): 1924-02-05 甲寅, 1926-02-04 甲子, 2024-02-04 戊戌, 2024-03-05 戊辰, 2084-02-04 癸丑.
+// clang-format off
 const LookupCase kLookups[] = {
     {{"甲丑", "丙寅", "己巳", "戊辰"}, 1900, kWrong},     // a year pillar that is none of the sixty
     {{"甲子", "丙寅", "己巳", ""}, 1900, kWrong},         // an empty hour pillar
@@ -119,6 +126,7 @@ const LookupCase kLookups[] = {
     {{"甲子", "丙寅", "己巳", "戊辰"}, 2100, ""}, // past the years searched
     {{"甲子", "丙寅", "己巳", "戊辰"}, 1985, ""}, // 2044's 寅 month (立春 02-04 10:54, a 癸未 day) has no 己巳
 };
+// clang-format on
 
 TEST(BaZi2Date, FindsTheEarliestMomentOfThePillars)
 {

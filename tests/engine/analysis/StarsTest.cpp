@@ -11,13 +11,7 @@ const engine::Clock kFixedNow = [] {
     return engine::LocalTime{local_days{year{2024} / 2 / 10}} + hours{8};
 };
 
-enum class Table
-{
-    Stem,
-    YearBranch,
-    MonthBranch,
-    DayBranch
-};
+enum class Table { Stem, YearBranch, MonthBranch, DayBranch };
 
 struct StarCase
 {
@@ -28,6 +22,7 @@ struct StarCase
     const char* why;
 };
 
+// clang-format off
 const StarCase kStars[] = {
     {Table::Stem, "甲", "丑", "贵人", "甲 has 贵人 on 丑"},
     {Table::Stem, "甲", "未", "贵人", "... and on 未"},
@@ -48,6 +43,7 @@ const StarCase kStars[] = {
     {Table::MonthBranch, "寅", "寅", "", "寅 month values are stems"},
     {Table::MonthBranch, "子", "", "", "an empty text holds no value"},
 };
+// clang-format on
 
 std::string search(const LandPP& lp, const StarCase& c)
 {

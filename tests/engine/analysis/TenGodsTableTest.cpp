@@ -22,10 +22,12 @@ struct BranchAsStem
     int stem; // index into kStems: the stem whose element and polarity the branch's main qi has
 };
 
+// clang-format off
 const BranchAsStem kBranches[] = {
     {"子", 8}, {"丑", 5}, {"寅", 0}, {"卯", 1}, {"辰", 4}, {"巳", 3},
     {"午", 2}, {"未", 5}, {"申", 6}, {"酉", 7}, {"戌", 4}, {"亥", 9},
 };
+// clang-format on
 
 struct TenGodRow
 {
@@ -33,6 +35,7 @@ struct TenGodRow
     std::array<const char*, 10> gods; // the ten god of 甲, 乙, ... 癸 to this day stem
 };
 
+// clang-format off
 const TenGodRow kTenGodRows[] = {
     {"甲", {"比肩", "劫财", "食神", "伤官", "偏财", "正财", "七杀", "正官", "偏印", "正印"}},
     {"乙", {"劫财", "比肩", "伤官", "食神", "正财", "偏财", "正官", "七杀", "正印", "偏印"}},
@@ -45,6 +48,7 @@ const TenGodRow kTenGodRows[] = {
     {"壬", {"食神", "伤官", "偏财", "正财", "七杀", "正官", "偏印", "正印", "比肩", "劫财"}},
     {"癸", {"伤官", "食神", "正财", "偏财", "正官", "七杀", "正印", "偏印", "劫财", "比肩"}},
 };
+// clang-format on
 
 TEST(ShiShen, EveryDayStemAgainstEveryStemAndBranch)
 {

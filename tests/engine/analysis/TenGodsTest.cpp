@@ -24,6 +24,7 @@ struct TenGodCase
 
 // Same element: 比肩/劫财; produced by me: 食神/伤官; controlled by me: 偏财/正财; controlling me: 七杀/正官;
 // producing me: 偏印/正印 (the first of each pair for equal polarity).
+// clang-format off
 const TenGodCase kTenGods[] = {
     {"甲", "辰", "偏财"}, // 辰 counts as yang earth 戊
     {"甲", "戌", "偏财"}, // 戌 shares that entry
@@ -37,6 +38,7 @@ const TenGodCase kTenGods[] = {
     {"甲子", "甲", ""},   // neither does a whole GanZhi
     {"甲", "X", ""},      // no entry covers an unknown character
 };
+// clang-format on
 
 TEST(ShiShen, NamesTheRelationToTheDayStem)
 {
@@ -54,6 +56,7 @@ struct DunCangCase
     const char* hidden;
 };
 
+// clang-format off
 const DunCangCase kDunCang[] = {
     {"甲", "子", "癸正印, , "},           // two filler spaces stay entries of their own
     {"甲", "午", "己正财,丁伤官, "},      // one filler
@@ -63,6 +66,7 @@ const DunCangCase kDunCang[] = {
     {"甲", "", ""},                       // no row for an empty branch
     {"甲", "甲", ""},                     // nor for a stem
 };
+// clang-format on
 
 TEST(DunCang, GivesThreeEntriesForEveryBranch)
 {

@@ -20,6 +20,7 @@ struct CountCase
     const char* branch;
 };
 
+// clang-format off
 const CountCase kCounts[] = {
     {0, "甲", "子"},      // start of the cycle
     {59, "癸", "亥"},     // end of the cycle
@@ -36,6 +37,7 @@ const CountCase kCounts[] = {
     {-10, "甲", "寅"},    // -10 = -1 x 10 + 0 = -1 x 12 + 2
     {-32768, "丙", "辰"}, // smallest 16-bit count: -32768 = -3277 x 10 + 2 = -2731 x 12 + 4
 };
+// clang-format on
 
 TEST(TianGanDiZhi, ReduceCountsModTenAndTwelve)
 {
@@ -67,6 +69,7 @@ struct NameCase
     std::int16_t branch;
 };
 
+// clang-format off
 const NameCase kNames[] = {
     {"甲", 0, 0},       // first stem
     {"戊", 4, 0},       // middle stem
@@ -81,6 +84,7 @@ const NameCase kNames[] = {
     {"\xE7\x99", 0, 0}, // the first two bytes of 癸 only
     {"A", 0, 0},        // unrelated text
 };
+// clang-format on
 
 TEST(TianGanToNumDiZhiToNum, FindWholeEntriesOnly)
 {

@@ -31,6 +31,7 @@ std::string show(const std::optional<LocalDays>& d)
 }
 
 // The year codes as published, 1900-2100, ten to a line.
+// clang-format off
 constexpr std::uint32_t kPublishedCodes[201] = {
     0x04bd8, 0x04ae0, 0x0a570, 0x054d5, 0x0d260, 0x0d950, 0x16554, 0x056a0, 0x09ad0, 0x055d2, // 1900
     0x04ae0, 0x0a5b6, 0x0a4d0, 0x0d250, 0x1d255, 0x0b540, 0x0d6a0, 0x0ada2, 0x095b0, 0x14977, // 1910
@@ -54,6 +55,7 @@ constexpr std::uint32_t kPublishedCodes[201] = {
     0x0e968, 0x0d520, 0x0daa0, 0x16aa6, 0x056d0, 0x04ae0, 0x0a9d4, 0x0a4d0, 0x0d150, 0x0f252, // 2090
     0x0d520,                                                                                  // 2100
 };
+// clang-format on
 
 // Years whose codes follow the official calendar instead of the published table.
 constexpr int kCorrectedYears[] = {1933, 1996, 2033, 2089, 2097};
@@ -82,6 +84,7 @@ struct YearLengthCase
 };
 
 // Year days = 348 + set bits 15..4 of the published code + leap days.
+// clang-format off
 const YearLengthCase kYearLengths[] = {
     {1900, 8, 29, 384},  // 04bd8: 4bd has 7 bits set, leap 8th month of 29 days
     {2023, 2, 29, 384},  // 05b52: 5b5 has 7 bits, leap 2nd month of 29 days
@@ -96,6 +99,7 @@ const YearLengthCase kYearLengths[] = {
     {2089, 0, 0, 354},   // corrected; published 0d260 gives 348 + 6
     {2097, 0, 0, 354},   // corrected; published 0a4d0 gives 348 + 6
 };
+// clang-format on
 
 TEST(LYearDays, AgreesWithTheCodeBitsCountedByHand)
 {
@@ -143,6 +147,7 @@ struct MonthStartCase
 };
 
 // The corrected codes, pinned month by month; first days are new-moon days at 120°E.
+// clang-format off
 const MonthStartCase kCorrectedMonths[] = {
     {1933, 5, true, local_days{1933y / 6 / 23}, 30},    // the leap 5th month gains the day...
     {1933, 6, false, local_days{1933y / 7 / 23}, 29},   // ...the 6th month loses, starting a day later
@@ -155,6 +160,7 @@ const MonthStartCase kCorrectedMonths[] = {
     {2089, 7, false, local_days{2089y / 8 / 6}, 29},    // months 7 and 8 are 29 and 30
     {2089, 8, false, local_days{2089y / 9 / 4}, 30},    //
 };
+// clang-format on
 
 TEST(LunarTable, CorrectedYearsFollowTheOfficialMonthStarts)
 {
@@ -191,6 +197,7 @@ struct AlmanacDay
     const char* lunar;
 };
 
+// clang-format off
 const AlmanacDay kAlmanacDays[] = {
     {"1900-01-31", "农历庚子年(鼠)正月初一"},          // the anchor, first convertible day
     {"1900-09-24", "农历庚子年(鼠)闰八月初一"},        // first leap month of the table: 236 days after the anchor
@@ -216,6 +223,7 @@ const AlmanacDay kAlmanacDays[] = {
     {"2100-02-09", "农历庚申年(猴)正月初一"},          // lunar 2100 begins
     {"2101-01-28", "农历庚申年(猴)腊月廿九"},          // last convertible day
 };
+// clang-format on
 
 TEST(YangLi2NongLi, AgreesWithPrintedAlmanac)
 {
@@ -279,6 +287,7 @@ struct LunarTextCase
     const char* gregorian; // empty when rejected
 };
 
+// clang-format off
 const LunarTextCase kLunarTexts[] = {
     {"2023-2-1", 1, "2023-03-22"},       // first day of the leap month
     {"2023-2-1", 0, "2023-02-20"},       // the ordinary month of the same number comes first
@@ -313,6 +322,7 @@ const LunarTextCase kLunarTexts[] = {
     {"2023-2-1.5", 0, ""},               // not a whole number
     {"99999999999-1-1", 0, ""},          // a number too large for any year
 };
+// clang-format on
 
 TEST(NongLi2YangLi, ConvertsOrRejectsLunarText)
 {
@@ -359,6 +369,7 @@ struct RangeCase
     const char* named; // the value the message names
 };
 
+// clang-format off
 const RangeCase kOutOfRange[] = {
     {"index below the table", [](const LandPP& lp) { lp.NongLiData(-1); }, "-1"},
     {"index past the table", [](const LandPP& lp) { lp.NongLiData(201); }, "201"},
@@ -383,6 +394,7 @@ const RangeCase kOutOfRange[] = {
      },
      "2101-01-29"},
 };
+// clang-format on
 
 TEST(LunarTable, ValuesOutsideTheTableThrowRangeErrorNamingThem)
 {
@@ -401,6 +413,7 @@ struct SolarDaysCase
     std::int16_t days;
 };
 
+// clang-format off
 const SolarDaysCase kSolarDays[] = {
     {2000, 1, 29},  // divisible by 400: leap
     {1900, 1, 28},  // divisible by 100 only: common
@@ -411,6 +424,7 @@ const SolarDaysCase kSolarDays[] = {
     {2024, 3, 30},  // April
     {2024, 0, 31},  // January
 };
+// clang-format on
 
 TEST(SolarDays, FollowsTheGregorianLeapRule)
 {

@@ -24,6 +24,7 @@ struct PillarCase
 
 // Counts by hand: year - 1864 (- 1 before 立春); 12 x (year - 1900) + month - 1 + 13 (12 before the 节);
 // days since 1900-01-01 + 10.
+// clang-format off
 const PillarCase kPillars[] = {
     // before that day's 22:08 立春: still 癸亥, and the 丑 month
     {"1984-02-04 12:00:00", 119, 1021, 30724, {"癸亥", "乙丑", "戊辰", "戊午"}},
@@ -50,6 +51,7 @@ const PillarCase kPillars[] = {
     // last second of 2100
     {"2100-12-31 23:59:59", 236, 2424, 73423, {"庚申", "戊子", "丁未", "庚子"}},
 };
+// clang-format on
 
 TEST(Pillars, AgreeWithHandCountedExamples)
 {
@@ -81,6 +83,7 @@ struct HourCase
 };
 
 // 2000-01-01 is a 戊 day: its 子 hour starts at 壬 (戊癸何方发，壬子是真途).
+// clang-format off
 const HourCase kHoursOfAWuDay[] = {
     {"2000-01-01 00:30:00", "壬子"}, // early 子 hour
     {"2000-01-01 00:59:59", "壬子"}, // last second of the early 子 hour
@@ -91,6 +94,7 @@ const HourCase kHoursOfAWuDay[] = {
     {"2000-01-01 23:30:00", "壬子"}, //
     {"2000-01-02 00:00:00", "甲子"}, // next day (己) at midnight: 甲己还加甲
 };
+// clang-format on
 
 TEST(HourTianGanDiZhi, ChangeAtOddHoursAndKeepTheCalendarDay)
 {
@@ -178,6 +182,7 @@ struct TextCase
     const char* rewrittenTo; // what "2024-2-4 14:39" becomes in the caller's variable
 };
 
+// clang-format off
 const TextCase kTextMethods[] = {
     {"GZYear", [](const LandPP& lp, std::string& s) { return std::to_string(lp.GZYear(s)); }, "160", "160",
      "2024-02-04 14:39:00"},
@@ -197,6 +202,7 @@ const TextCase kTextMethods[] = {
     {"HourTianGan", [](const LandPP& lp, std::string& s) { return lp.HourTianGan(s); }, "戊", "己", nullptr},
     {"HourDiZhi", [](const LandPP& lp, std::string& s) { return lp.HourDiZhi(s); }, "辰", "未", nullptr},
 };
+// clang-format on
 
 TEST(PillarMethods, UnreadableTextBecomesTheClocksMoment)
 {

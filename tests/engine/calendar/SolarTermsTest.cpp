@@ -20,6 +20,7 @@ struct TermCase
 };
 
 // Hand calculation: 1900-01-06 02:05 + (31556925.9747 x (year - 1900) + 60 x offset) / 60 minutes, rounded.
+// clang-format off
 const TermCase kTerms[] = {
     {1900, 0, "1900-01-06 02:05:00"},  // the base instant itself
     {1900, 2, "1900-02-04 13:52:00"},  // worked example
@@ -30,6 +31,7 @@ const TermCase kTerms[] = {
     {2025, 0, "2025-01-05 08:41:00"},  // 65743595.78 minutes: rounds up (a cut fraction would give 08:40)
     {2100, 2, "2100-02-04 00:25:00"},  // last year of the calendar
 };
+// clang-format on
 
 TEST(STerm, AgreesWithTheMeanFormula)
 {
@@ -81,6 +83,7 @@ struct LookupCase
 // 立春 02-04 14:39, 雨水 02-19 10:48, 惊蛰 03-05 09:09, 立夏 05-05 08:41, 小满 05-20 22:03, 芒种 06-05 13:24,
 // 立冬 11-07 05:27, 小雪 11-22 02:36, 大雪 12-06 21:44, 冬至 12-21 15:30; 2025 小寒 01-05 08:41;
 // 1994 芒种 06-06 07:01, 夏至 06-22 00:02, 小暑 07-07 17:32; 2100 小寒 01-05 12:38, 大寒 01-20 06:06, 立春 02-04 00:25.
+// clang-format off
 const LookupCase kLookups[] = {
     // exactly at a 节: it is the previous 节, the following one is next
     {"2024-02-04 14:39:00", "立春", "2024-02-04 14:39:00", "惊蛰", "2024-03-05 09:09:00", "立春", "2024-02-04 14:39:00",
@@ -122,6 +125,7 @@ const LookupCase kLookups[] = {
     {"2100-02-04", "小寒", "2100-01-05 12:38:00", "立春", "2100-02-04 00:25:00", "大寒", "2100-01-20 06:06:00", "立春",
      "2100-02-04 00:25:00"},
 };
+// clang-format on
 
 TEST(JieQiLookups, FindTheTermsAroundAMoment)
 {
@@ -148,6 +152,7 @@ struct FallbackCase
     const char* atClock; // the answer for the clock's 2024-02-10 08:00:00
 };
 
+// clang-format off
 const FallbackCase kFallbacks[] = {
     {"JiePreName", [](const LandPP& lp, std::string& s) { return lp.JiePreName(s); }, "立春"},
     {"JiePreTime", [](const LandPP& lp, std::string& s) { return lp.JiePreTime(s); }, "2024-02-04 14:39:00"},
@@ -158,6 +163,7 @@ const FallbackCase kFallbacks[] = {
     {"QiNextName", [](const LandPP& lp, std::string& s) { return lp.QiNextName(s); }, "雨水"},
     {"QiNextTime", [](const LandPP& lp, std::string& s) { return lp.QiNextTime(s); }, "2024-02-19 10:48:00"},
 };
+// clang-format on
 
 TEST(JieQiLookups, UnreadableTextBecomesTheClocksMoment)
 {
@@ -209,6 +215,7 @@ struct EdgeYearCase
 
 // The answers are written with four-digit years, as the reader takes them: a term beyond year 9999 or before year 1
 // has no such text and is refused.
+// clang-format off
 const EdgeYearCase kEdgeYears[] = {
     {&LandPP::JieNextTime, "9999-12-31 23:59:59", true}, // the next 节 is 小寒 of year 10000
     {&LandPP::QiNextTime, "9999-12-31 23:59:59", true},  // likewise
@@ -218,6 +225,7 @@ const EdgeYearCase kEdgeYears[] = {
     {&LandPP::JiePreTime, "1-02-10", false},             // 立春 of year 1
     {&LandPP::QiNextTime, "1-01-01", false},             // 小寒 of year 1
 };
+// clang-format on
 
 TEST(JieQiLookups, AnswersOutsideTheFourDigitYearsAreRangeErrors)
 {

@@ -12,6 +12,7 @@ using namespace std::chrono;
 // almanac prints it, odd entries included.
 namespace {
 
+// clang-format off
 const std::vector<int> kEquationOfTime[] = {
     {-189, -218, -246, -270, -301, -327, -354, -380, -405, -430, -455, -479, -502, -525, -547, -568,
      -589, -609, -628, -647, -665, -682, -698, -714, -728, -742, -755, -779, -790, -799, -817}, // January
@@ -38,6 +39,7 @@ const std::vector<int> kEquationOfTime[] = {
     {656, 633, 609, 585, 561, 535, 509, 483, 456, 429, 402, 374, 346,  317,  288, 259,
      230, 201, 171, 142, 112, 82,  52,  23,  7,   37,  -66, -96, -125, -154, -183}, // December
 };
+// clang-format on
 
 TEST(trueSolarTime, AddsEveryDaysEquationOfTime)
 {

@@ -22,6 +22,7 @@ struct MeanCase
 };
 
 // x = 4 x ((du - 120) + fen / 60) minutes, rounded half to even.
+// clang-format off
 const MeanCase kMeanCases[] = {
     {"2024-02-10 08:00:00", 120, 0, "2024-02-10 08:00:00"},    // on the zone meridian: unchanged
     {"2024-02-10 08:00:00", 121, 30, "2024-02-10 08:06:00"},   // 台北-like: +6
@@ -35,6 +36,7 @@ const MeanCase kMeanCases[] = {
     {"2024-01-01 00:30:00", 87, 36, "2023-12-31 22:20:00"},    // back across midnight and the year
     {"2024-02-10", 121, 30, "2024-02-10 00:06:00"},            // a date alone is midnight
 };
+// clang-format on
 
 TEST(PTaiYang, ShiftsByFourMinutesPerDegreeFrom120East)
 {
@@ -52,6 +54,7 @@ struct TrueCase
     const char* expected;
 };
 
+// clang-format off
 const TrueCase kTrueCases[] = {
     {"2023-01-01 12:00:00", "2023-01-01 11:56:51"}, // 1 January: -189 s
     {"2023-11-03 12:00:00", "2023-11-03 12:16:25"}, // 3 November: +985 s, the largest entry
@@ -62,6 +65,7 @@ const TrueCase kTrueCases[] = {
     {"2023-05-01 23:59:00", "2023-05-02 00:00:10"}, // +70 s forward across midnight
     {"2023-11-03", "2023-11-03 00:16:25"},          // a date alone is midnight
 };
+// clang-format on
 
 TEST(ZTaiYang, AddsTheDaysEquationOfTime)
 {
@@ -112,6 +116,7 @@ struct EdgeSolarCase
 };
 
 // Solar time moves the clock by minutes, and the answer keeps the four-digit years the reader takes.
+// clang-format off
 const EdgeSolarCase kEdgeSolar[] = {
     {"1-01-01", std::numeric_limits<double>::quiet_NaN(), true},              // 1 January: -189 s, into year 0
     {"1-01-01 00:03:09", std::numeric_limits<double>::quiet_NaN(), false},    // exactly 0001-01-01 00:00:00
@@ -121,6 +126,7 @@ const EdgeSolarCase kEdgeSolar[] = {
     {"9999-12-31 23:00:00", 135, true},                                       // an hour east: year 10000
     {"9999-12-31 23:00:00", 120, false},                                      // on the zone meridian
 };
+// clang-format on
 
 TEST(PTaiYangZTaiYang, AnswersOutsideTheFourDigitYearsAreRangeErrors)
 {

@@ -15,6 +15,7 @@ struct ReadCase
     const char* expected; // writeTime of the result; nullptr when rejected
 };
 
+// clang-format off
 const ReadCase kReadCases[] = {
     {"2024-02-04 14:39:00", "2024-02-04 14:39:00"},     // the full form
     {"2024-2-4 14:39", "2024-02-04 14:39:00"},          // unpadded, no seconds
@@ -56,6 +57,7 @@ const ReadCase kReadCases[] = {
     {std::string(10000, '9'), nullptr},                 // a huge number
     {"2024-01-01 " + std::string(10000, 'x'), nullptr}, // a valid start and a long tail
 };
+// clang-format on
 
 TEST(ReadTime, AcceptsTheUsualFormsAndRejectsTheRest)
 {

@@ -16,6 +16,7 @@ struct Officer
     const char* unsuitedLabel = "忌：";
 };
 
+// clang-format off
 const Officer kOfficers[] = {
     {"建", "出行,上任,会友,上书,见工", "动土,开仓,嫁娶,纳采"},
     {"除", "除服,疗病,出行,拆卸,入宅", "求官,上任,开张,搬家,探病"},
@@ -30,6 +31,7 @@ const Officer kOfficers[] = {
     {"开", "疗病,结婚,交易,入仓,求职", "安葬,动土,针灸"},
     {"闭", "祭祀,交易,收财,安葬", "宴会,安床,出行,嫁娶,移徙"},
 };
+// clang-format on
 
 // The officers follow the branches from 建 on the day of the month's own branch, in every month.
 TEST(JiYi, EveryOfficerInEveryMonth)
@@ -43,10 +45,14 @@ TEST(JiYi, EveryOfficerInEveryMonth)
     }
 }
 
+// clang-format off
 constexpr const char* kStemTaboos[] = {"甲不开仓", "乙不栽植", "丙不修灶", "丁不剃头", "戊不受田",
                                        "己不破券", "庚不经络", "辛不合酱", "壬不泱水", "癸不词讼"};
+// clang-format on
+// clang-format off
 constexpr const char* kBranchTaboos[] = {"子不问卜", "丑不冠带", "寅不祭祀", "卯不穿井", "辰不哭泣", "巳不远行",
                                          "午不苫盖", "未不服药", "申不安床", "酉不会客", "戌不吃犬", "亥不嫁娶"};
+// clang-format on
 
 TEST(PengZu, EveryDayOfTheCycle)
 {
@@ -65,12 +71,14 @@ struct Directions
     const char* fuShen;
 };
 
+// clang-format off
 const Directions kDirections[] = {
     {"甲", "东北", "东北", "东南"}, {"乙", "西北", "东北", "东南"}, {"丙", "西南", "西南", "正东"},
     {"丁", "正南", "西南", "正东"}, {"戊", "东南", "正北", "正北"}, {"己", "东北", "正北", "正南"},
     {"庚", "西北", "正东", "西南"}, {"辛", "西南", "正东", "西南"}, {"壬", "正南", "正南", "西北"},
     {"癸", "东南", "正南", "正西"},
 };
+// clang-format on
 
 TEST(XiShenCaiShenFuShen, EveryDayStem)
 {
@@ -90,10 +98,12 @@ struct ShangShuo
 };
 
 // Indexed by year stem, 甲 first.
+// clang-format off
 const ShangShuo kShangShuo[] = {
     {"癸亥", 9, 11}, {"己巳", 5, 5},  {"乙亥", 1, 11}, {"辛巳", 7, 5},  {"丁亥", 3, 11},
     {"癸巳", 9, 5},  {"己亥", 5, 11}, {"乙巳", 1, 5},  {"辛亥", 7, 11}, {"丁巳", 3, 5},
 };
+// clang-format on
 
 // Year and month branch equal to the day's (no 岁破, no 月破), lunar 正月初二 (no 杨公).
 TEST(CalConv2, EveryYearStemsShangShuoDay)
@@ -112,8 +122,10 @@ struct LunarDay
     int month, day;
 };
 
+// clang-format off
 const LunarDay kYangGong[] = {{1, 13}, {2, 11}, {3, 9},  {4, 7},   {5, 5},   {6, 3},  {7, 1},
                               {7, 29}, {8, 27}, {9, 25}, {10, 23}, {11, 21}, {12, 19}};
+// clang-format on
 
 // A 甲子 day in a 甲子 year and month: no other warning holds.
 TEST(CalConv2, EveryYangGongDay)

@@ -32,6 +32,7 @@ struct Warning
 };
 
 // yy, mm, dd: year, month, day branch; Y, d: year and day stem; m, dt: lunar month and day.
+// clang-format off
 const Warning kWarnings[] = {
     {"午 day in a 子 year, also 月破, 上朔 and 杨公", 0, 0, 6, 9, 3, 1, 13, "日值岁破 大事不宜"},
     {"子 day in a 午 year", 6, 3, 0, 0, 0, 2, 2, "日值岁破 大事不宜"},
@@ -44,6 +45,7 @@ const Warning kWarnings[] = {
     {"腊月十九", 0, 2, 3, 0, 0, 12, 19, "日值杨公十三忌 大事不宜"},
     {"an ordinary day", 0, 2, 3, 0, 0, 7, 2, "0"},
 };
+// clang-format on
 
 TEST(CalConv2, FirstWarningThatHoldsWins)
 {
@@ -61,6 +63,7 @@ struct DayLines
 };
 
 // Real days, their pillars worked out by hand from 2024-01-01 (甲子) and the 2024 term days.
+// clang-format off
 const DayLines kDays[] = {
     {2024, 1, 1, "彭祖百忌:甲不开仓 子不问卜", "宜：出行,上任,会友,上书,见工\r\n忌：动土,开仓,嫁娶,纳采"}, // 子 month
     {2024, 5, 10, "彭祖百忌:甲不开仓 戌不吃犬", "日值岁破 大事不宜"},      // 戌 day, 辰 year
@@ -69,6 +72,7 @@ const DayLines kDays[] = {
     {2024, 8, 4, "彭祖百忌:庚不经络 子不问卜", "日值杨公十三忌 大事不宜"}, // 七月初一, before 立秋
     {2024, 2, 5, "彭祖百忌:己不破券 亥不嫁娶", "宜：祭祀,求财,签约,嫁娶,订盟\r\n忌：开市,安床,安葬,入宅,破土"}, // 收
 };
+// clang-format on
 
 TEST(GetMonthInfo, FillsTheAlmanacLines)
 {

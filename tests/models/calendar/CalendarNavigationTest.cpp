@@ -16,6 +16,7 @@ struct Step
     NavButtons buttons; // yearUp, yearDown, monthUp, monthDown
 };
 
+// clang-format off
 const Step kSteps[] = {
     {"月↑ from 1901-02 reaches the first month", {1901, 2}, 0, -1, {1901, 1}, {false, true, false, true}},
     {"月↓ from 2099-11 reaches the last month", {2099, 11}, 0, 1, {2099, 12}, {true, false, true, false}},
@@ -27,6 +28,7 @@ const Step kSteps[] = {
     {"no step before the first year", {1901, 6}, -1, 0, {1901, 6}, {false, true, true, true}},
     {"a month outside the range is brought back", {2100, 3}, 0, 0, {2099, 12}, {true, false, true, false}},
 };
+// clang-format on
 
 TEST(CalendarNavigation, StepsStayWithinTheShownYears)
 {

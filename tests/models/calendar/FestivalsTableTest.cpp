@@ -35,6 +35,7 @@ constexpr Table L = Table::Lunar;
 constexpr Table F = Table::Floating;
 constexpr const char* kTableNames[] = {"Gregorian", "lunar", "floating"};
 
+// clang-format off
 const FestivalDay kFestivalDays[] = {
     {G, 2023, 1, 1, "元旦", "0101"},
     {G, 2023, 2, 14, "情人节", "0214"},
@@ -103,6 +104,7 @@ const FestivalDay kFestivalDays[] = {
     {F, 2023, 10, 9, nullptr, "1021"},        // second Monday
     {F, 2023, 11, 23, "感恩节", "1144"},      // fourth Thursday
 };
+// clang-format on
 
 // A name of our choosing: one name of three to eight characters, followed by a blank.
 void expectOneChosenName(const std::string& field)

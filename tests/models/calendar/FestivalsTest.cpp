@@ -17,6 +17,7 @@ struct Marked
 };
 
 // Lunar dates worked out from the year codes and printed almanacs.
+// clang-format off
 const Marked kMarked[] = {
     {2003, 1, 31, "除夕 ", ""},              // lunar new year on 02-01: 除夕 on the last day of the month before
     {2003, 2, 1, "春节 ", ""},               // ... and 春节 on the 1st
@@ -38,6 +39,7 @@ const Marked kMarked[] = {
     {2024, 3, 31, "", "复活节"},             // 春分 03-20 is 二月十一: full moon 03-24, a Sunday, so a week later
     {2024, 9, 13, "", "黑色星期五"},         // Friday the 13th
 };
+// clang-format on
 
 TEST(markFestivals, MarksTheDaysOfTheirDates)
 {

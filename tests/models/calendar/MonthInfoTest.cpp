@@ -27,6 +27,7 @@ struct PairsOnDay
     const char* dayGZ;
 };
 
+// clang-format off
 const PairsOnDay kPairs[] = {
     {2024, 1, 31, "癸卯", "乙丑", "甲午"}, // January keeps the old year's pair
     {2024, 2, 3, "癸卯", "乙丑", "丁酉"},  // the day before 立春 (02-04 14:39)
@@ -36,6 +37,7 @@ const PairsOnDay kPairs[] = {
     {2024, 1, 1, "癸卯", "甲子", "甲子"},  // before 小寒: still the 子 month of 2023
     {2000, 1, 1, "己卯", "丙子", "戊午"},  // day count 36534
 };
+// clang-format on
 
 TEST(GetMonthInfo, PairsTurnOnTheDayOfTheirTerm)
 {
@@ -185,6 +187,7 @@ struct TermDay
 // Astronomical terms as published, Beijing time: 立春 2013-02-04 00:13 (02-03 16:13 UTC), 雨水 2013-02-18 20:01,
 // 小暑 2024-07-06 22:20, 处暑 2024-08-22 22:55. Mean formula by hand: 立春 2013-02-03 22:43, 雨水 02-18 18:52,
 // 小暑 2024-07-06 23:55, 处暑 2024-08-23 00:05.
+// clang-format off
 const TermDay kTermDays[] = {
     {engine::termInstant, 2013, 2, 3, "癸巳", "甲寅", "立春", "◆3日立春 ◆18日雨水"}, // the mean 立春's day
     {engine::termInstant, 2013, 2, 4, "癸巳", "甲寅", "", "◆3日立春 ◆18日雨水"},
@@ -194,6 +197,7 @@ const TermDay kTermDays[] = {
     {models::astroTermBeijing, 2024, 8, 22, "甲辰", "壬申", "处暑", "◆7日立秋 ◆22日处暑"}, // a 中气 a day early
     {engine::termInstant, 2024, 8, 22, "甲辰", "壬申", "", "◆7日立秋 ◆23日处暑"},
 };
+// clang-format on
 
 TEST(GetMonthInfo, TermsMarkTheDaysTheirSourceGives)
 {

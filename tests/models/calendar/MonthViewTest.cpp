@@ -16,11 +16,13 @@ struct Placement
     int firstCell, lastCell;
 };
 
+// clang-format off
 const Placement kPlacements[] = {
     {"31 days from a Saturday", 2023, 7, 6, 36},
     {"28 days from a Sunday leave rows 5 and 6 empty", 2026, 2, 0, 27},
     {"29 days from a Thursday", 2024, 2, 4, 32},
 };
+// clang-format on
 
 TEST(monthGrid, PlacesTheDaysUnderTheirWeekdays)
 {
@@ -51,6 +53,7 @@ struct Caption
     models::Rgb fore;
 };
 
+// clang-format off
 const Caption kCaptions[] = {
     {2024, 12, 1, "11月大", models::kBlack},              // a lunar month that opens on the 1st shows its name
     {2024, 11, 2, "初二", models::kBlack},                // the day after
@@ -62,6 +65,7 @@ const Caption kCaptions[] = {
     {2024, 2, 19, "总统日 ", models::kFestivalFore},      // a festival hides the term 雨水 of the same day
     {2024, 2, 4, "立春", models::kTermFore},              // a term on an ordinary day
 };
+// clang-format on
 
 TEST(monthGrid, CaptionsShowTheLunarDayOrAMarker)
 {

@@ -165,8 +165,10 @@ const WholeChart kBackward4320Minutes{
 
 // clang-format on
 
+// clang-format off
 const WholeChart* const kWholeCharts[] = {&kForward4333Minutes, &kBeforeXiaoHan, &kLeapMonthLateHour,
                                           &kBackward4320Minutes};
+// clang-format on
 
 TEST(ChartComposer, WritesWholeChartsRowByRow)
 {
@@ -225,6 +227,7 @@ struct Cell
     const char* cell;
 };
 
+// clang-format off
 const Cell kCells[] = {
     {"甲子", 8, "甲子    "},                       // two CJK characters: four spaces
     {"海中金", 8, "海中金  "},                     // three: two spaces
@@ -240,6 +243,7 @@ const Cell kCells[] = {
     {"甲", 1, "甲"},                               // wider than the count: kept, not cut to columns
     {"甲子", 0, ""},                               // no columns: nothing
 };
+// clang-format on
 
 TEST(FormatString, PadsNarrowTextsAndCutsWideOnesByCharacters)
 {
@@ -256,6 +260,7 @@ struct DateWords
     const char* rewritten; // the argument afterwards
 };
 
+// clang-format off
 const DateWords kDateWords[] = {
     {"2005-03-07 14:30:00", "2005年3月7日14时", "2005-03-07 14:30:00"},  // no leading zeros; minutes dropped
     {"2032-12-05 02:15:00", "2032年12月5日2时", "2032-12-05 02:15:00"},  // two-digit month, one-digit hour
@@ -264,6 +269,7 @@ const DateWords kDateWords[] = {
     {"2023-02-30 10:00:00", "2024年2月10日8时", "2024-02-10 08:00:00"},  // impossible date: now, written back
     {"", "2024年2月10日8时", "2024-02-10 08:00:00"},                     // empty: now
 };
+// clang-format on
 
 TEST(StrDateToStr, WritesTheDateInWordsAndReplacesAnUnreadableOne)
 {
@@ -294,6 +300,7 @@ struct Refused
     const char* message; // the whole message, or nullptr when only its presence is pinned
 };
 
+// clang-format off
 const Refused kRefused[] = {
     {"empty name", gregorian("", "1990", "05", "12"), "请输入姓名"},
     {"spaces only", gregorian("   ", "1990", "05", "12"), "请输入姓名"},
@@ -307,6 +314,7 @@ const Refused kRefused[] = {
     {"February 30th", gregorian("张三", "2023", "02", "30"), nullptr},
     {"before the first convertible day", gregorian("张三", "1900", "01", "30"), nullptr},
 };
+// clang-format on
 
 TEST(ChartComposer, RefusesWithAMessageAndNoChart)
 {
@@ -458,6 +466,5 @@ TEST(ChartComposer, AgeAndYearRowsStepByTenFromTheStart)
     EXPECT_EQ(lines[ages + 12], "");
     EXPECT_EQ(lines.back(), "");
 }
-
 
 } // namespace

@@ -36,6 +36,7 @@ struct MomentCase
 
 // Day pillars from the Julian day number ((JDN + 49) mod 60, 甲子 = 0), hour stems by 五鼠遁, months from the
 // almanac's term days, solar times worked by hand: UTC + 4 min per degree, then the almanac's equation of time.
+// clang-format off
 const MomentCase kMoments[] = {
     // 立春 2024 is published at 02-04 16:26:53 Beijing time; the mean formula puts it at 14:39.
     {"a minute before the astronomical 立春", "2024-02-04 16:25:53", "", 0, SolarTimeKind::clock, LateZi::same,
@@ -85,6 +86,7 @@ const MomentCase kMoments[] = {
     {"Sydney, next-stem", "2024-01-10 00:10", "Australia/Sydney", 151.21, SolarTimeKind::apparent, LateZi::nextStem,
      TermMethod::astro, "癸卯 乙丑 壬申 壬子"},
 };
+// clang-format on
 
 TEST(BirthMoment, PillarsFollowTheInstantAndTheSolarTime)
 {
@@ -113,6 +115,7 @@ struct ZoneCase
     bool dst;
 };
 
+// clang-format off
 const ZoneCase kZones[] = {
     {"China's summer time of 1988", "Asia/Shanghai", "1988-07-15 08:00", "1988-07-14 23:00:00", 9, true},
     {"China's standard time", "Asia/Shanghai", "1995-07-15 08:00", "1995-07-15 00:00:00", 8, false},
@@ -120,6 +123,7 @@ const ZoneCase kZones[] = {
     {"and in winter after 2037", "America/New_York", "2050-01-10 12:00", "2050-01-10 17:00:00", -5, false},
     {"southern summer time", "Australia/Sydney", "2024-01-10 00:10", "2024-01-09 13:10:00", 11, true},
 };
+// clang-format on
 
 TEST(BirthMoment, ReadsTheClockInItsZone)
 {
@@ -145,6 +149,7 @@ struct RefusalCase
     bool refused;
 };
 
+// clang-format off
 const RefusalCase kRefusals[] = {
     {"China skipped 02:00-03:00 on 1988-04-17", "Asia/Shanghai", "1988-04-17 02:30", zones::Fold::none, true},
     {"a fold does not make a skipped time", "Asia/Shanghai", "1988-04-17 02:30", zones::Fold::earlier, true},
@@ -154,6 +159,7 @@ const RefusalCase kRefusals[] = {
     {"New York repeated 01:30 on 2024-11-03", "America/New_York", "2024-11-03 01:30", zones::Fold::none, true},
     {"the later reading chosen", "America/New_York", "2024-11-03 01:30", zones::Fold::later, false},
 };
+// clang-format on
 
 TEST(BirthMoment, RefusesMissingAndRepeatedClockTimes)
 {

@@ -20,6 +20,7 @@ struct Place
     bool mended = false; // a printed line whose longitude or difference is corrected
 };
 
+// clang-format off
 const Place kPlaces[] = {
     {"台北", "121度31分", "+6分04秒"},
     {"太原", "112度33分", "-29分48秒"},
@@ -121,6 +122,7 @@ const Place kPlaces[] = {
     {"和田", "79度55分", "-160分20秒"},
     {"曲水", "90度44分", "-117分04秒"},
 };
+// clang-format on
 static_assert(std::size(kPlaces) == 99);
 
 // The longitude starts at display column 9 and the difference at column 20.

@@ -134,6 +134,7 @@ struct Step
     models::NavButtons buttons;
 };
 
+// clang-format off
 const Step kSteps[] = {
     {"月↑ from 1901-02 reaches the first month", {1901, 2}, "CommandMonthUp", {1901, 1}, 2, kAtFirstMonth},
     {"月↓ from 2099-11 reaches the last month", {2099, 11}, "CommandMonthDown", {2099, 12}, 2, kAtLastMonth},
@@ -141,6 +142,7 @@ const Step kSteps[] = {
     {"月↓ over a year's end", {2023, 12}, "CommandMonthDown", {2024, 1}, 1, kAllEnabled},
     {"年↓ into 2099 keeps the month steps", {2098, 11}, "CommandYearDown", {2099, 11}, 0, {true, false, true, true}},
 };
+// clang-format on
 
 TEST_F(FormWNLTest, StepButtonsStayWithinTheShownYears)
 {

@@ -41,10 +41,7 @@ protected:
 
     // A 1990 summer birth opens the birth-place panel with its summer-time line; the offscreen platform activates
     // every shown window, where a desktop leaves the keyboard in the main window.
-    void keepMainWindowActive() const
-    {
-        QApplication::setActiveWindow(const_cast<Form1*>(&form));
-    }
+    void keepMainWindowActive() const { QApplication::setActiveWindow(const_cast<Form1*>(&form)); }
 
     QString focused() const
     {
