@@ -18,7 +18,9 @@ class BaziRecord : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = fs::path(::testing::TempDir()) / "bazi-record-test";
+        // One folder per test: ctest runs the tests of this suite side by side.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = fs::path(::testing::TempDir()) / ("bazi-record-test-" + std::string(test->name()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
