@@ -1,6 +1,7 @@
 // The record-file reader and the name guard. A file that reads is written again by composeRecord and reads back to
 // the same record (one blank line more at the end of the chart and of the remark, which composeRecord adds). A name
 // the guard accepts stays one name inside its folder: no separator, never "." or "..", nothing a file system refuses.
+#include "models/records/NameGuard.h"
 #include "models/records/RecordFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 
