@@ -1,5 +1,7 @@
 #include "models/chart/ChartComposer.h"
 
+#include "models/chart/MomentRows.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -172,28 +174,31 @@ std::string StrDateToStr(std::string& sDate, const Clock& now)
 std::vector<std::string> momentRows(const ChartRequest& request, const BirthMoment& moment)
 {
     const MomentOptions& o = request.moment;
-    std::vector<std::string> rows;
+    std::vector<std::string> out;
     if (o.place)
-        rows.push_back("出生地：" + placeName(*o.place) + "（" + std::string(o.place->region) + "）");
-    if (const auto longitude = o.effectiveLongitude())
-        rows.push_back(std::string("经度：") + (*longitude < 0 ? "西经" : "东经") + degreesText(std::abs(*longitude)) +
-                       "°");
-    if (!moment.zone.empty()) {
-        std::string zone = "时区：" + moment.zone + " " + offsetText(moment.offset);
-        if (moment.dst)
-            zone += " 夏令时";
-        if (o.fold != zones::Fold::none)
-            zone += o.fold == zones::Fold::earlier ? " 取较早" : " 取较晚";
-        rows.push_back(std::move(zone));
+        out.push_back(std::string(rows::kPlace) + placeName(*o.place) + "（" + std::string(o.place->region) + "）");
+    if (const auto longitude = o.effectiveLongitude()) {
+        out.push_back(std::string(rows::kLongitude) + std::string(*longitude < 0 ? rows::kWest : rows::kEast) +
+                      degreesText(std::abs(*longitude)) + std::string(rows::kDegree));
     }
-    if (moment.solarKind != SolarTimeKind::clock)
-        rows.push_back((moment.solarKind == SolarTimeKind::apparent ? "真太阳时：" : "平太阳时：") +
-                       writeTime(moment.solar));
+    if (!moment.zone.empty()) {
+        std::string zone = std::string(rows::kZone) + moment.zone + " " + offsetText(moment.offset);
+        if (moment.dst)
+            zone += rows::kSummerTime;
+        if (o.fold != zones::Fold::none)
+            zone += o.fold == zones::Fold::earlier ? rows::kFoldEarlier : rows::kFoldLater;
+        out.push_back(std::move(zone));
+    }
+    if (moment.solarKind != SolarTimeKind::clock) {
+        const std::string_view label =
+            moment.solarKind == SolarTimeKind::apparent ? rows::kTrueSolar : rows::kMeanSolar;
+        out.push_back(std::string(label) + writeTime(moment.solar));
+    }
     if (o.terms == TermMethod::astro)
-        rows.push_back("节气：天文");
+        out.emplace_back(rows::kAstroTerms);
     if (moment.lateZi != LateZi::same)
-        rows.push_back(moment.lateZi == LateZi::nextStem ? "子时：晚子次日时干" : "子时：晚子换日");
-    return rows;
+        out.emplace_back(moment.lateZi == LateZi::nextStem ? rows::kNextStem : rows::kNextDay);
+    return out;
 }
 
 std::optional<std::string> checkRequest(const ChartRequest& request)

@@ -1,5 +1,7 @@
 #include "models/records/RecordMoment.h"
 
+#include "models/chart/MomentRows.h"
+
 #include "engine/support/Text.h"
 
 #include <charconv>
@@ -9,14 +11,14 @@
 namespace models {
 namespace {
 
-constexpr std::string_view kPlaceLabel = "出生地：";
-constexpr std::string_view kLongitudeLabel = "经度：";
-constexpr std::string_view kZoneLabel = "时区：";
-constexpr std::string_view kTrueSolarLabel = "真太阳时：";
-constexpr std::string_view kMeanSolarLabel = "平太阳时：";
-constexpr std::string_view kTermsRow = "节气：天文";
-constexpr std::string_view kNextStemRow = "子时：晚子次日时干";
-constexpr std::string_view kNextDayRow = "子时：晚子换日";
+constexpr std::string_view kPlaceLabel = rows::kPlace;
+constexpr std::string_view kLongitudeLabel = rows::kLongitude;
+constexpr std::string_view kZoneLabel = rows::kZone;
+constexpr std::string_view kTrueSolarLabel = rows::kTrueSolar;
+constexpr std::string_view kMeanSolarLabel = rows::kMeanSolar;
+constexpr std::string_view kTermsRow = rows::kAstroTerms;
+constexpr std::string_view kNextStemRow = rows::kNextStem;
+constexpr std::string_view kNextDayRow = rows::kNextDay;
 constexpr std::string_view kNameLabel = "姓名：";
 constexpr std::string_view kSexLabel = "性别：";
 constexpr std::string_view kContinuation = "       "; // a chart row without label
@@ -39,7 +41,7 @@ std::vector<std::string_view> rowsOf(std::string_view chart)
 // "东经116.47°" or "西经74.01°" in degrees east.
 std::optional<double> readDegrees(std::string_view text)
 {
-    constexpr std::string_view kEast = "东经", kWest = "西经", kDegree = "°";
+    using rows::kDegree, rows::kEast, rows::kWest;
     const bool west = text.starts_with(kWest);
     if (!west && !text.starts_with(kEast))
         return std::nullopt;
@@ -61,9 +63,9 @@ bool readZone(std::string_view text, MomentOptions& o)
     if (space == 0 || space == std::string_view::npos)
         return false;
     o.zone = std::string(text.substr(0, space));
-    if (text.ends_with("取较早"))
+    if (text.ends_with(rows::kFoldEarlier))
         o.fold = zones::Fold::earlier;
-    else if (text.ends_with("取较晚"))
+    else if (text.ends_with(rows::kFoldLater))
         o.fold = zones::Fold::later;
     return true;
 }
