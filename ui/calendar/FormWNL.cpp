@@ -123,6 +123,7 @@ FormWNL::FormWNL(engine::Clock now, QWidget* parent) : QDialog(parent), m_now(no
     buildHeaders();
     buildGrid();
     buildPanel();
+    buildTermChoice();
     connectHandlers();
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
     Form_Load();

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -38,6 +39,7 @@ private:
     void buildGrid();
     void buildPanel();
     void connectHandlers();
+    void buildTermChoice(); // ui/calendar/FormWNLTerms.cpp
 
     void Form_Load();
     void Timer1_Timer();
@@ -51,6 +53,7 @@ private:
     void ShowSolarDays(int curY, int curM);
     void Label_Newli_Click(int index);
     void ShowDayInfo(int year, int month, int day);
+    void CheckAstro_Click();
 
     // Sets ShownYear and ShownMonth, both lists and all four step buttons, then repaints the grid.
     void moveTo(models::ShownMonth shown);
@@ -67,6 +70,7 @@ private:
     QComboBox* Combo_Year = nullptr;         // year list, 1901 to 2099
     QLabel* captionYear = nullptr;           // "年" after it
     QComboBox* Combo_Month = nullptr;        // month list, 1 to 12
+    QCheckBox* CheckAstro = nullptr;         // astronomical terms instead of the mean formula
     QLabel* captionMonth = nullptr;          // "月" after it
     QPushButton* CommandYearUp = nullptr;    // one year back
     QPushButton* CommandYearDown = nullptr;  // one year forward

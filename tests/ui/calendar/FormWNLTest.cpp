@@ -3,6 +3,7 @@
 #include "tests/ui/WidgetTesting.h"
 #include "ui/common/QtText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -232,6 +233,34 @@ TEST(FormWNL, ClockOutsideTheShownYearsOrAtTheDoubleHoursEdge)
         EXPECT_EQ(buttons(window), c.buttons);
         EXPECT_EQ(text(window, "Label_ShiChen"), ui::toQt(c.shiChen));
     }
+}
+
+} // namespace
+
+namespace {
+
+// The grid cell that names the term, or -1.
+int cellNaming(const QWidget& window, const QString& term)
+{
+    for (auto* label : window.findChildren<QLabel*>())
+        if (label->property("index").isValid() && label->text().contains(term))
+            return label->property("index").toInt();
+    return -1;
+}
+
+// 处暑 2024 falls on 22 August by the Sun, on 23 August by the mean formula: the choice moves the marked day, and back.
+TEST_F(FormWNLTest, TheAstronomicalTermChoiceMovesTheTermDay)
+{
+    child<QComboBox>(window, "Combo_Year")->setCurrentText(QStringLiteral("2024"));
+    child<QComboBox>(window, "Combo_Month")->setCurrentText(QStringLiteral("8"));
+    const int mean = cellNaming(window, QStringLiteral("处暑"));
+    ASSERT_GE(mean, 0);
+    auto* astro = child<QCheckBox>(window, "CheckAstro");
+    astro->setChecked(true);
+    EXPECT_EQ(cellNaming(window, QStringLiteral("处暑")), mean - 1);
+    EXPECT_EQ(shown(window), (models::ShownMonth{2024, 8})); // the same month, repainted
+    astro->setChecked(false);
+    EXPECT_EQ(cellNaming(window, QStringLiteral("处暑")), mean);
 }
 
 } // namespace
