@@ -13,7 +13,7 @@ void FormWNL::buildTermChoice()
     CheckAstro = new QCheckBox(QStringLiteral("天文节气"), this);
     CheckAstro->setObjectName(QStringLiteral("CheckAstro"));
     CheckAstro->setAccessibleName(QStringLiteral("天文节气"));
-    CheckAstro->setGeometry(ui::twipsRect(5280, 705, 1440, 300)); // under the month buttons
+    CheckAstro->setGeometry(ui::twipsRect(9330, 840, 1260, 270)); // under 今日, above the day panel
     connect(CheckAstro, &QCheckBox::toggled, this, ui::guarded(this, &FormWNL::CheckAstro_Click));
 }
 

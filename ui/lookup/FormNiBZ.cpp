@@ -3,11 +3,13 @@
 #include "engine/analysis/ReverseLookup.h"
 #include "engine/calendar/GanZhiTables.h"
 #include "engine/support/RangeError.h"
+#include "models/solartime/BirthMoment.h"
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WidgetBuilders.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -106,6 +108,9 @@ void FormNiBZ::buildControls()
 
     Command1 = placed(new QPushButton(QStringLiteral("回推日期"), this), "Command1", twipsRect(6660, 780, 1140, 375));
     Command1->setDefault(true);
+    CheckAstro =
+        placed(new QCheckBox(QStringLiteral("天文节气"), this), "CheckAstro", twipsRect(6660, 1260, 1260, 300));
+    CheckAstro->setAccessibleName(QStringLiteral("天文节气"));
     Text1 = placed(new QPlainTextEdit(this), "Text1", twipsRect(120, 1980, 7680, 2400));
     Text1->setReadOnly(true); // the answer is read, not edited
     Text1->setAccessibleName(QStringLiteral("回推结果"));
@@ -161,6 +166,7 @@ FormNiBZ::Request FormNiBZ::readRequest() const
     for (std::size_t i = 0; i < request.pillars.size(); ++i)
         request.pillars[i] = fromQt(stemLists()[i]->currentText() + branchLists()[i]->currentText());
     request.firstYear = ComboStartYear->currentText().toInt(); // 0 if unreadable: the search starts at 1900
+    request.astroTerms = CheckAstro->isChecked();
     return request;
 }
 
@@ -171,7 +177,10 @@ void FormNiBZ::Command1_Click()
     TextTime->clear();
     Text1->clear();
     const auto& p = request.pillars;
-    const std::string answer = m_landPP.BaZi2Date(p[0], p[1], p[2], p[3], static_cast<std::int16_t>(request.firstYear));
+    const std::string answer =
+        request.astroTerms ? engine::lookupText(engine::lookupBaZi(p[0], p[1], p[2], p[3], request.firstYear,
+                                                                   models::termSource(models::TermMethod::astro)))
+                           : m_landPP.BaZi2Date(p[0], p[1], p[2], p[3], static_cast<std::int16_t>(request.firstYear));
     Text1->setPlainText(toQt(reportText(p, answer)));
     if (!engine::readTime(answer))
         return; // a message or nothing found: there is no moment to chart

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -33,6 +34,7 @@ private:
     {
         std::array<std::string, 4> pillars; // year, month, day, hour: a stem followed by a branch
         int firstYear = 0;
+        bool astroTerms = false; // months open at the astronomical 节 rather than the mean formula's
     };
 
     void buildControls();
@@ -62,6 +64,7 @@ private:
     QComboBox* ComboHourZ = nullptr;     // hour branch
     QLabel* Label6 = nullptr;            // "起始年" head
     QComboBox* ComboStartYear = nullptr; // first year of the search
+    QCheckBox* CheckAstro = nullptr;     // search against the astronomical terms
     QPushButton* Command1 = nullptr;     // run the lookup
     QPushButton* CommandPP = nullptr;    // chart the found moment in the main window
     QPlainTextEdit* Text1 = nullptr;     // the request and its answer

@@ -4,6 +4,7 @@
 #include "ui/common/QtText.h"
 #include "ui/main/Form1.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -224,6 +225,35 @@ TEST(FormNiBZ, ChartingCarriesTheMomentIntoTheMainWindowAndCloses)
         EXPECT_EQ(combo(form, c.name)->currentText(), ui::toQt(c.text));
     }
     EXPECT_EQ(combo(form, "Combo4")->count(), 31); // August, rebuilt for the Gregorian calendar
+}
+
+} // namespace
+
+namespace {
+
+// 甲辰 辛未 辛未 戊子 from 2024: 小暑 2024 falls at 22:20 Beijing time by the Sun, so the 子 hour of 6 July already
+// lies in the 辛未 month at 23:00; by the mean formula the month opens only at 23:55.
+TEST(FormNiBZAstro, SearchesAgainstTheChosenTerms)
+{
+    FormNiBZ form{[](const engine::LocalTime&) {}};
+    const std::array<std::pair<const char*, const char*>, 8> choices = {{
+        {"ComboYearG", "甲"},
+        {"ComboMonthG", "辛"},
+        {"ComboDayG", "辛"},
+        {"ComboHourG", "戊"},
+        {"ComboYearZ", "辰"},
+        {"ComboMonthZ", "未"},
+        {"ComboDayZ", "未"},
+        {"ComboHourZ", "子"},
+    }};
+    for (const auto& [list, text] : choices)
+        uitest::child<QComboBox>(form, list)->setCurrentText(QString::fromUtf8(text));
+    uitest::child<QComboBox>(form, "ComboStartYear")->setCurrentText(QStringLiteral("2024"));
+    uitest::child<QPushButton>(form, "Command1")->click();
+    EXPECT_EQ(uitest::child<QLineEdit>(form, "TextTime")->text(), QStringLiteral("2024-07-06 23:55:00"));
+    uitest::child<QCheckBox>(form, "CheckAstro")->setChecked(true);
+    uitest::child<QPushButton>(form, "Command1")->click();
+    EXPECT_EQ(uitest::child<QLineEdit>(form, "TextTime")->text(), QStringLiteral("2024-07-06 23:00:00"));
 }
 
 } // namespace
