@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Shows the main window with a chart under Xvfb and saves the screen as docs/screenshot.png.
 # Usage: scripts/take-screenshot.sh BUILD_DIR [OUTPUT [SCENE_OPTION]]   (needs xvfb, xauth and imagemagick)
-#   SCENE_OPTION --true-solar-time: a Kashgar birth on true solar time with its panel open (docs/true-solar-time.png)
+#   SCENE_OPTION --true-solar-time: a Kashgar birth on true solar time with its panel open (docs/true-solar-time.png);
+#   --calendar or --lookup: the perpetual calendar or the reverse lookup with the astronomical terms ticked
 set -euo pipefail
 build=${1:?build directory}
 out=${2:-$(dirname "$0")/../docs/screenshot.png}

@@ -1,5 +1,8 @@
 #include "ui/main/Form1.h"
 
+#include "ui/calendar/FormWNL.h"
+#include "ui/lookup/FormNiBZ.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,9 +20,35 @@
 
 // The main window with a chart, filling the screen, for the screenshots in docs/; with "--true-solar-time" a birth
 // in Kashgar on true solar time, its panel open. Prints "ready" once it is drawn and stays up until it is closed or
-// killed.
+// killed. "--calendar" and "--lookup" show those windows instead, with their astronomical-terms choice ticked.
+namespace {
+
+int showAuxiliary(const char* which)
+{
+    QWidget* window = nullptr;
+    if (std::strcmp(which, "--calendar") == 0)
+        window = new FormWNL;
+    else
+        window = new FormNiBZ([](const engine::LocalTime&) {});
+    window->findChild<QCheckBox*>(QStringLiteral("CheckAstro"))->setChecked(true);
+    window->move(20, 20);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return 1;
+    QTest::qWait(500);
+    std::puts("ready");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && (std::strcmp(argv[1], "--calendar") == 0 || std::strcmp(argv[1], "--lookup") == 0)) {
+        QApplication app(argc, argv);
+        return showAuxiliary(argv[1]);
+    }
     const bool trueSolarTime = argc > 1 && std::strcmp(argv[1], "--true-solar-time") == 0;
     const QTemporaryDir settings; // the scene's choices never become the user's preferences
     qputenv("CHENGSHU_SETTINGS", (settings.path() + QStringLiteral("/settings.ini")).toLocal8Bit());

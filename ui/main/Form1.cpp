@@ -279,6 +279,16 @@ void Form1::restoreChoices(const models::MomentOptions& moment, const std::strin
     CheckShen->setChecked(stars);
 }
 
+QPoint Form1::besideWindow(QSize size) const
+{
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    QPoint at(frame.right() + 8, frame.top());
+    if (at.x() + size.width() > screen.right())
+        at = QPoint(frame.right() - size.width() - 24, frame.bottom() - size.height() - 48);
+    return at;
+}
+
 void Form1::Command1_Click()
 {
     const models::ChartRequest request = readRequest(); // plain data: no Qt types past this line
@@ -296,6 +306,8 @@ void Form1::Command1_Click()
     if (shown && shown->birth && m_birthPlace->noteBirth(*shown->birth)) {
         // The summer-time line opens the panel beside the chart, leaving the keyboard where the person works.
         m_birthPlace->setAttribute(Qt::WA_ShowWithoutActivating);
+        if (!m_birthPlace->isVisible()) // beside the window, or in its lower right corner: never over the inputs
+            m_birthPlace->move(besideWindow(m_birthPlace->sizeHint()));
         m_birthPlace->show();
         m_birthPlace->setAttribute(Qt::WA_ShowWithoutActivating, false);
     }

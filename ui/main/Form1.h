@@ -111,6 +111,8 @@ private:
     void Command1_Click();
 
     models::ChartRequest readRequest() const;
+    // Where a panel of that size opens beside the window without covering its inputs.
+    QPoint besideWindow(QSize size) const;
     // The moment options, layout and stars a record or the preferences give.
     void restoreChoices(const models::MomentOptions& moment, const std::string& layout, bool stars);
     void rebuildMonthsAndDays();
