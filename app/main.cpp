@@ -1,3 +1,4 @@
+#include "app/ExportChart.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Translations.h"
 #include "ui/common/Version.h"
@@ -10,6 +11,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -43,12 +46,18 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer clock;
     clock.start();
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    const bool exporting = app::asksForExport(words);
+    if (exporting && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window, so no display is needed
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chengshu-bazi"));
     QApplication::setApplicationVersion(ui::toQt(ui::productVersion()));
     QApplication::setDesktopFileName(QStringLiteral("chengshu-bazi"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/chengshu-bazi.png")));
     ui::installQtTranslations(ui::programLocale());
+    if (exporting)
+        return app::exportChart(words);
 
     Form1 window;
     StartupProbe probe(clock);

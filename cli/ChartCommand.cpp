@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/ChartOptions.h"
 #include "cli/CliJson.h"
 #include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
@@ -282,6 +283,19 @@ int writeChart(const models::ChartRequest& request, const GivenOptions& given)
 int chartCommand(Args args)
 {
     return runRequest(GivenOptions(args, kOptions), "chart", kHelp, readRequest, writeChart);
+}
+
+} // namespace cli
+
+namespace cli {
+
+std::optional<models::ChartRequest> chartRequestOf(Args args, std::string& error)
+{
+    const GivenOptions given(args, kOptions);
+    error = given.error();
+    if (error.empty() && (given.help() || given.json() || given.has("--crlf")))
+        error = "--help, --json and --crlf belong to bazi chart";
+    return error.empty() ? readRequest(given, error) : std::nullopt;
 }
 
 } // namespace cli

@@ -59,6 +59,19 @@ std::string hiddenStems(std::string_view dayStem, std::string_view branch);
 std::string_view growthStage(std::string_view dayStem, std::string_view branch); // "长生" ... "养"; empty if none
 std::string_view naYin(std::string_view ganZhi);                                 // "海中金" ...; empty if none
 
+// ---- Five elements (analysis/Elements.cpp)
+
+enum class Element {
+    wood,
+    fire,
+    earth,
+    metal,
+    water,
+};
+// The element of a stem or a branch; none for any other text.
+std::optional<Element> elementOf(std::string_view stemOrBranch);
+std::string_view elementName(Element element); // 木 火 土 金 水
+
 // ---- Conception pillar, life palace, void branches (analysis/PalaceVoid.cpp)
 
 std::string conceptionPillar(int monthCount); // 胎元

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 // Trimming and number reading for text that people type: the one place the engine, the models and the tool do it.
 namespace engine {
@@ -44,6 +46,19 @@ constexpr std::optional<int> readNumber(std::string_view text)
         value = value * 10 + (c - '0');
     }
     return value;
+}
+
+// The entries of a ","-separated list, each with the blanks around it dropped: "癸正印, , " gives three, the last
+// two empty.
+inline std::vector<std::string_view> listEntries(std::string_view list)
+{
+    std::vector<std::string_view> out;
+    while (!list.empty()) {
+        const std::size_t comma = std::min(list.find(','), list.size());
+        out.push_back(trimBlanks(list.substr(0, comma)));
+        list.remove_prefix(std::min(comma + 1, list.size()));
+    }
+    return out;
 }
 
 } // namespace engine

@@ -20,7 +20,8 @@
 
 // The main window with a chart, filling the screen, for the screenshots in docs/; with "--true-solar-time" a birth
 // in Kashgar on true solar time, its panel open. Prints "ready" once it is drawn and stays up until it is closed or
-// killed. "--calendar" and "--lookup" show those windows instead, with their astronomical-terms choice ticked.
+// killed. "--picture" shows the drawn chart in the text's place. "--calendar" and "--lookup" show those windows
+// instead, with their astronomical-terms choice ticked.
 namespace {
 
 int showAuxiliary(const char* which)
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
         return showAuxiliary(argv[1]);
     }
     const bool trueSolarTime = argc > 1 && std::strcmp(argv[1], "--true-solar-time") == 0;
+    const bool picture = argc > 1 && std::strcmp(argv[1], "--picture") == 0;
     const QTemporaryDir settings; // the scene's choices never become the user's preferences
     qputenv("CHENGSHU_SETTINGS", (settings.path() + QStringLiteral("/settings.ini")).toLocal8Bit());
     QApplication app(argc, argv);
@@ -82,6 +84,8 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    if (picture)
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CommandPicture")), Qt::LeftButton);
     QTest::qWait(500);
     std::puts("ready");
     std::fflush(stdout);

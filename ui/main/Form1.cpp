@@ -3,6 +3,7 @@
 #include "engine/support/RangeError.h"
 #include "models/chart/DateLists.h"
 #include "models/records/RecordFile.h"
+#include "ui/chart/ChartView.h"
 #include "ui/common/ChartFont.h"
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
@@ -101,6 +102,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent) : QMainWindow(parent
     setWindowTitle(QStringLiteral("澄枢八字排盘"));
     buildControls();
     buildMenus();
+    buildPictureMenus();
     buildStatusBar();
     buildTreeMenus();
     connectHandlers();
@@ -148,6 +150,7 @@ void Form1::buildControls()
         placed(new QPushButton(QStringLiteral("出生地…"), client), "CommandPlace", twipsRect(8640, 105, 975, 390));
     m_birthPlace = new ui::BirthPlacePanel(this);
     buildTextBoxes(client);
+    buildPicture(client);
 }
 
 void Form1::buildTextBoxes(QWidget* client)
@@ -301,6 +304,7 @@ void Form1::Command1_Click()
     const std::string chart = models::joinLines(*lines);
     TexCont->setPlainText(toQt(chart));
     TextMark->clear();
+    showSheet(request);
     ui::savePreferences(request);
     const auto shown = models::parseRecord(chart); // row 2 holds the Gregorian clock time charted
     if (shown && shown->birth && m_birthPlace->noteBirth(*shown->birth)) {
@@ -355,6 +359,7 @@ void Form1::Form_Resize()
     const int status = StatusBar1->height();
     const int chartWidth = std::max(0, outerWidth - twips(3000 + 200));
     TexCont->setGeometry(twips(3000), twips(1200), chartWidth, std::max(0, outerHeight - twips(1800 + 1500) - status));
+    ChartPicture->setGeometry(TexCont->geometry());
     TreeView1->setGeometry(twips(240), twips(1200), twips(2655), std::max(0, outerHeight - twips(2100) - status));
     TextMark->setGeometry(twips(3000), outerHeight - twips(1800) - status, chartWidth, twips(975));
     LabelMark->move(twips(3120), outerHeight - twips(1800 + 230) - status); // 230 above the remark box

@@ -10,6 +10,7 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QString>
 
 #include <array>
 #include <memory>
@@ -31,7 +32,8 @@ class QTreeView;
 
 namespace ui {
 class BirthPlacePanel;
-}
+class ChartView;
+} // namespace ui
 
 // The main window: the chart request, the chart text and its remark, the record tree, and the menus of the other
 // windows.
@@ -84,7 +86,15 @@ private:
     void TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos);
     bool TreeView1_AfterLabelEdit(const std::string& key, const std::string& name);
     void editLabelLater(const std::string& key);
-    std::optional<std::string> askFileName(bool saving, const QString& proposed = {});
+    // What a file dialog offers: its filter and the suffix a typed name gets.
+    struct FileKind
+    {
+        QString filter;
+        QString suffix;
+    };
+    std::optional<std::string> askFileName(bool saving, const QString& proposed = {},
+                                           const FileKind& kind = {QStringLiteral("Text Files (*.txt)"),
+                                                                   QStringLiteral("txt")});
     void shuKan_Click();
     void shuDel_Click();
     void shuDao_Click();
@@ -102,6 +112,17 @@ private:
     bool TreeView1_KeyDown(const QKeyEvent& key);
     void clearForm();
     void fitChartRows();
+
+    // Form1Picture.cpp: the drawn chart, printing and export.
+    void buildPicture(QWidget* client);
+    void buildPictureMenus();
+    void showSheet(const std::optional<models::ChartRequest>& request);
+    void CommandPicture_Click(bool drawn);
+    bool haveSheet();
+    void mPrint_Click();
+    void mPreview_Click();
+    void mPdf_Click();
+    void mPng_Click();
 
     void Form_Load();
     void Form_Resize();
@@ -148,6 +169,8 @@ private:
     QPushButton* Command1 = nullptr;       // make the chart
     QPushButton* CommandPlace = nullptr;   // open the birth place panel
     QPlainTextEdit* TexCont = nullptr;     // the chart text
+    ui::ChartView* ChartPicture = nullptr; // the drawn chart, in the text's place when chosen
+    QPushButton* CommandPicture = nullptr; // checked: the drawn chart; unchecked: the text
     QLabel* LabelMark = nullptr;           // caption of the remark box
     QPlainTextEdit* TextMark = nullptr;    // remark saved with the record
     QTreeView* TreeView1 = nullptr;        // groups and records
@@ -157,19 +180,23 @@ private:
 
     ui::BirthPlacePanel* m_birthPlace = nullptr; // place, zone, solar time, terms, 子 convention
 
-    QMenu* menuFile = nullptr;  // 文件
-    QMenu* menuTool = nullptr;  // 辅助工具
-    QMenu* menuWang = nullptr;  // 网站
-    QMenu* menuHelp = nullptr;  // 帮助
-    QAction* mSave = nullptr;   // save the record
-    QAction* mGe2 = nullptr;    // separator
-    QAction* mExit = nullptr;   // end the program
-    QAction* mPing = nullptr;   // mean solar time window
-    QAction* mWNL = nullptr;    // perpetual calendar window
-    QAction* mNiBZ = nullptr;   // reverse lookup window
-    QAction* mHome = nullptr;   // home page
-    QAction* mPaiPan = nullptr; // online chart page
-    QAction* mAbout = nullptr;  // about box
+    QMenu* menuFile = nullptr;   // 文件
+    QMenu* menuTool = nullptr;   // 辅助工具
+    QMenu* menuWang = nullptr;   // 网站
+    QMenu* menuHelp = nullptr;   // 帮助
+    QAction* mSave = nullptr;    // save the record
+    QAction* mPrint = nullptr;   // print the drawn chart
+    QAction* mPreview = nullptr; // print preview
+    QAction* mPdf = nullptr;     // export the drawn chart as PDF
+    QAction* mPng = nullptr;     // export the drawn chart as PNG
+    QAction* mGe2 = nullptr;     // separator
+    QAction* mExit = nullptr;    // end the program
+    QAction* mPing = nullptr;    // mean solar time window
+    QAction* mWNL = nullptr;     // perpetual calendar window
+    QAction* mNiBZ = nullptr;    // reverse lookup window
+    QAction* mHome = nullptr;    // home page
+    QAction* mPaiPan = nullptr;  // online chart page
+    QAction* mAbout = nullptr;   // about box
 
     QMenu* menuRoot = nullptr;     // pop-up of the root
     QMenu* menuZu = nullptr;       // pop-up of a group

@@ -177,8 +177,10 @@ void Form1::ShowRecord(const std::string& group, const std::string& name)
         setBirthMoment(*record->birth);
     // The record charts again as it was charted, whatever the current choices.
     const auto request = models::recordRequest(*record);
-    if (const auto* made = std::get_if<models::ChartRequest>(&request))
+    const auto* made = std::get_if<models::ChartRequest>(&request);
+    if (made)
         restoreChoices(made->moment, made->layout, made->stars);
+    showSheet(made ? std::optional(*made) : std::nullopt);
 }
 
 // Qt selects the node under the pointer when a button goes down, so the selection is the node clicked, or the
@@ -241,17 +243,17 @@ void Form1::editLabelLater(const std::string& key)
 
 // The file dialog of record export and import, opening in the folder used last (at first the documents folder);
 // nothing when it is cancelled. An export proposes the record's name.
-std::optional<std::string> Form1::askFileName(bool saving, const QString& proposed)
+std::optional<std::string> Form1::askFileName(bool saving, const QString& proposed, const FileKind& kind)
 {
     if (m_lastFolder.isEmpty())
         m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog dialog(this, windowTitle(), m_lastFolder);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
-    dialog.setNameFilter(QStringLiteral("Text Files (*.txt)"));
+    dialog.setNameFilter(kind.filter);
     if (saving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("txt"));
-        dialog.selectFile(proposed + QStringLiteral(".txt"));
+        dialog.setDefaultSuffix(kind.suffix);
+        dialog.selectFile(proposed + QLatin1Char('.') + kind.suffix);
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }

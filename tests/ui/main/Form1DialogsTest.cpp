@@ -12,39 +12,11 @@
 #include <gtest/gtest.h>
 
 using uitest::child;
+using uitest::fileDialogOf;
 using uitest::Form1RecordsTest;
+using uitest::SeenDialog;
 
 namespace {
-
-struct SeenDialog
-{
-    QString folder;
-    QString file; // the name proposed
-};
-
-// Runs the menu item, notes where its file dialog opens and what it proposes, and answers with `answer` (a path)
-// or cancels when that is empty.
-SeenDialog fileDialogOf(QAction* item, const QString& answer)
-{
-    SeenDialog seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer.stop();
-        seen = {QDir(dialog->directory()).absolutePath(), QFileInfo(dialog->selectedFiles().value(0)).fileName()};
-        if (answer.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(answer);
-        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its own accept()
-    });
-    timer.start(5);
-    uitest::closingModals([item] { item->trigger(); }); // the message after the dialog
-    return seen;
-}
 
 TEST_F(Form1RecordsTest, ExportProposesTheNameAndBothDialogsRememberTheFolder)
 {

@@ -5,12 +5,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -104,5 +108,35 @@ protected:
         text("TextMark")->setPlainText(QStringLiteral("第一行\n第二行"));
     }
 };
+
+struct SeenDialog
+{
+    QString folder;
+    QString file; // the name proposed
+};
+
+// Runs the menu item, notes where its file dialog opens and what it proposes, and answers with `answer` (a path)
+// or cancels when that is empty.
+inline SeenDialog fileDialogOf(QAction* item, const QString& answer)
+{
+    SeenDialog seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer.stop();
+        seen = {QDir(dialog->directory()).absolutePath(), QFileInfo(dialog->selectedFiles().value(0)).fileName()};
+        if (answer.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(answer);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its own accept()
+    });
+    timer.start(5);
+    uitest::closingModals([item] { item->trigger(); }); // the message after the dialog
+    return seen;
+}
 
 } // namespace uitest

@@ -1,0 +1,197 @@
+#include "ui/chart/ChartPainter.h"
+
+#include "ui/chart/ChartExport.h"
+#include "ui/common/QtText.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono;
+using engine::Element;
+
+// 1984-03-02 16:25, male: 甲子 丙寅 乙未 甲申, stems of wood, fire, wood, wood.
+const models::ChartRequest kWorked{.name = "张三",
+                                   .male = true,
+                                   .lunar = false,
+                                   .year = "1984",
+                                   .month = "03",
+                                   .day = "02",
+                                   .hour = "16",
+                                   .minute = "25",
+                                   .layout = "竖排",
+                                   .stars = true};
+// 1990-05-12 08:30: 庚午 辛巳 丁丑 甲辰, stems of metal, metal, fire, wood.
+const models::ChartRequest kMetal{.name = "李四",
+                                  .male = false,
+                                  .lunar = false,
+                                  .year = "1990",
+                                  .month = "05",
+                                  .day = "12",
+                                  .hour = "08",
+                                  .minute = "30",
+                                  .layout = "竖排",
+                                  .stars = false};
+
+models::ChartSheet sheetOf(const models::ChartRequest& request)
+{
+    const auto result = models::ChartComposer().compute(request);
+    EXPECT_TRUE(result.data) << result.error;
+    return models::chartSheet(*result.data, request, engine::LocalTime{local_days{year{2026} / 12 / 8}});
+}
+
+// Pixels of the cell close to the colour: the character and the tile's border are drawn in it.
+int pixelsOf(const QImage& image, const QRectF& cell, const QColor& colour)
+{
+    int near = 0;
+    const QRect area = cell.toAlignedRect().intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int d = std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                          std::abs(c.blue() - colour.blue());
+            near += d < 40;
+        }
+    }
+    return near;
+}
+
+// A tall target stacks the parts, a wide one sets them in two columns; in both the four stems carry their colours.
+TEST(ChartPainter, StemsCarryTheirElementColours)
+{
+    struct Case
+    {
+        const char* why;
+        models::ChartRequest request;
+        std::array<Element, 4> stems;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"page-shaped, with stars",
+         kWorked,
+         {Element::wood, Element::fire, Element::wood, Element::wood},
+         {1200, 1700}},
+        {"screen-shaped, with stars",
+         kWorked,
+         {Element::wood, Element::fire, Element::wood, Element::wood},
+         {1140, 480}},
+        {"page-shaped, metal", kMetal, {Element::metal, Element::metal, Element::fire, Element::wood}, {1200, 1700}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const models::ChartSheet sheet = sheetOf(c.request);
+        const ui::ChartPainter painter(sheet);
+        QImage image(c.size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        const QRectF target(QPointF(0, 0), c.size);
+        painter.paint(p, target);
+        p.end();
+        const auto cells = painter.stemCells(target);
+        for (std::size_t i = 0; i < 4; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_TRUE(target.contains(cells[i]));
+            const int own = pixelsOf(image, cells[i], ui::elementColour(c.stems[i]));
+            EXPECT_GT(own, cells[i].width() * cells[i].height() / 40); // far more than anti-aliasing strays
+            for (int e = 0; e < 5; ++e) {                              // and next to none of another element's colour
+                if (static_cast<Element>(e) != c.stems[i])
+                    EXPECT_LT(pixelsOf(image, cells[i], ui::elementColour(static_cast<Element>(e))), own / 10);
+            }
+        }
+    }
+}
+
+// The text of a PDF as poppler reads it, compatibility forms folded: CJK fonts map some ideographs to the
+// look-alike Kangxi radicals, which is the same character to a reader.
+QString pdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+TEST(ChartExport, PdfIsOnePageWithTheNameAndTheEightCharacters)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("张三.pdf"));
+    ASSERT_EQ(ui::writeChartPdf(sheetOf(kWorked), path, ui::printedOn(QDate(2026, 12, 8))), QString());
+    const QString text = pdfText(path);
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "one page";
+    for (const char* expected : {"张三", "甲", "子", "丙", "寅", "乙", "未", "申", "打印日期:2026-12-08"})
+        EXPECT_TRUE(text.contains(ui::toQt(expected).normalized(QString::NormalizationForm_KC))) << expected;
+}
+
+TEST(ChartExport, PngIsAnA4Page)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.png"));
+    ASSERT_EQ(ui::writeChartPng(sheetOf(kMetal), path, ui::printedOn(QDate(2026, 12, 8))), QString());
+    const QImage image(path);
+    EXPECT_EQ(image.size(), QSize(1200, 1697));
+}
+
+TEST(ChartExport, AnUnwritablePathIsReported)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("no-such-folder/chart"));
+    const models::ChartSheet sheet = sheetOf(kWorked);
+    EXPECT_TRUE(ui::writeChartPdf(sheet, path + QStringLiteral(".pdf"), {}).startsWith(QStringLiteral("无法写入文件")));
+    EXPECT_TRUE(ui::writeChartPng(sheet, path + QStringLiteral(".png"), {}).startsWith(QStringLiteral("无法写入文件")));
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".pdf")));
+}
+
+// The desktop program with --export: no window, a file, and the tool's own messages for a birth it refuses.
+TEST(ChartExport, FromTheCommandLine)
+{
+    struct Case
+    {
+        const char* why;
+        const char* file;
+        QStringList birth;
+        int exit;
+        const char* message; // in standard error
+    };
+    const QStringList good = {"--name", "张三", "--sex", "男", "--date", "1984-03-02", "--time", "16:25", "--stars"};
+    const Case cases[] = {
+        {"a PDF", "a.pdf", good, 0, ""},
+        {"a PNG, upper-case suffix", "a.PNG", good, 0, ""},
+        {"a lunar leap-month birth",
+         "b.png",
+         {"--name", "王五", "--sex", "女", "--date", "2023-02-15", "--lunar", "--leap", "--time", "23:40"},
+         0,
+         ""},
+        {"a date out of range",
+         "c.pdf",
+         {"--name", "张三", "--sex", "男", "--date", "2100-01-01", "--time", "08:00"},
+         2,
+         "not a date"},
+        {"no sex", "d.pdf", {"--name", "张三", "--date", "1984-03-02", "--time", "08:00"}, 2, "--sex"},
+        {"an unknown option", "e.pdf", good + QStringList{"--colour"}, 2, "--colour"},
+        {"neither PDF nor PNG", "f.txt", good, 2, ".pdf or a .png"},
+    };
+    const QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const QString file = dir.filePath(QString::fromUtf8(c.file));
+        QProcess program;
+        program.start(QStringLiteral(CHENGSHU_PATH), QStringList{QStringLiteral("--export"), file} + c.birth);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), c.exit);
+        EXPECT_EQ(QFile::exists(file), c.exit == 0);
+        EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains(QString::fromUtf8(c.message)));
+    }
+}
+
+} // namespace
