@@ -14,9 +14,9 @@ cmake --build "$BENCH_BUILD_DIR" -j "$JOBS"
 if [[ -x "$BENCH_BUILD_DIR/bench/zones_bench" ]]; then
     "$BENCH_BUILD_DIR/bench/zones_bench" "$@"
 fi
-# The record tree on a large data directory; built only with the desktop program.
-if [[ -x "$BENCH_BUILD_DIR/bench/store_bench" ]]; then
-    QT_QPA_PLATFORM=offscreen "$BENCH_BUILD_DIR/bench/store_bench" "$@"
+# The record tree on a large data directory and the drawn chart; built only with the desktop program.
+if [[ -x "$BENCH_BUILD_DIR/bench/gui_bench" ]]; then
+    QT_QPA_PLATFORM=offscreen "$BENCH_BUILD_DIR/bench/gui_bench" "$@"
 fi
 # The astronomy library; built only when ERFA is installed.
 if [[ -x "$BENCH_BUILD_DIR/bench/astro_bench" ]]; then

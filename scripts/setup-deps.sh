@@ -13,10 +13,11 @@ packages=(
     tzdata           # the system tz database that zones/ reads
     qt6-base-dev     # Qt 6 Widgets, for the windows
     qt6-translations-l10n # Qt's own texts (buttons, file dialogs) in Chinese
+    poppler-utils    # pdftotext, which reads the exported PDF back in the tests
     clang-format     # the layout check of the test command
     clang            # the fuzz targets (libFuzzer) of the test command
     libclang-rt-14-dev # libFuzzer and the sanitizers' runtime for clang
-    fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up
+    fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up; serif and sans for the drawn chart
 )
 
 missing=()

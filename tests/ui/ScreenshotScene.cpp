@@ -84,8 +84,10 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    if (picture)
+    if (picture) { // the whole drawn chart, without the summer-time panel that 1990 opens
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CommandPicture")), Qt::LeftButton);
+        form.findChild<QWidget*>(QStringLiteral("BirthPlacePanel"))->hide();
+    }
     QTest::qWait(500);
     std::puts("ready");
     std::fflush(stdout);

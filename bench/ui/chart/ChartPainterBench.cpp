@@ -1,0 +1,54 @@
+#include "ui/chart/ChartExport.h"
+#include "ui/chart/ChartPainter.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace std::chrono;
+
+models::ChartSheet worstSheet()
+{
+    // Stars on: the most rows a chart has.
+    models::ChartRequest request{.name = "张三",
+                                 .male = true,
+                                 .lunar = false,
+                                 .year = "1984",
+                                 .month = "03",
+                                 .day = "02",
+                                 .hour = "16",
+                                 .minute = "25",
+                                 .layout = "竖排",
+                                 .stars = true};
+    const auto result = models::ChartComposer().compute(request);
+    return models::chartSheet(*result.data, request, engine::LocalTime{local_days{year{2026} / 12 / 8}});
+}
+
+// One chart painted on a 1200 × 1700 image, the image's allocation included.
+void BM_PaintChart(benchmark::State& state)
+{
+    const models::ChartSheet sheet = worstSheet();
+    for (auto _ : state) {
+        QImage image(1200, 1700, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ui::ChartPainter(sheet).paint(painter, QRectF(0, 0, 1200, 1700));
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PaintChart)->Unit(benchmark::kMillisecond);
+
+// The page as the PNG export draws it: margins, chart and footer.
+void BM_PaintPage(benchmark::State& state)
+{
+    const models::ChartSheet sheet = worstSheet();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ui::chartPageImage(sheet, 1200, QStringLiteral("打印日期：2026-12-08")).constBits());
+}
+BENCHMARK(BM_PaintPage)->Unit(benchmark::kMillisecond);
+
+} // namespace
