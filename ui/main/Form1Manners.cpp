@@ -108,6 +108,7 @@ void Form1::clearForm()
 {
     TxtName->clear();
     TexCont->clear();
+    showSheet(std::nullopt);
     TextMark->clear();
     TxtName->setFocus(Qt::ShortcutFocusReason);
 }

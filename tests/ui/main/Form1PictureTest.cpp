@@ -35,6 +35,9 @@ TEST_F(Form1PictureTest, TheSwitchShowsTheDrawnChartInTheTextsPlace)
     QTest::mouseClick(switchButton(), Qt::LeftButton);
     EXPECT_FALSE(picture()->isVisible());
     EXPECT_TRUE(text("TexCont")->isVisible());
+
+    QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier); // a new person: no chart, drawn or written
+    EXPECT_FALSE(picture()->sheet());
 }
 
 TEST_F(Form1PictureTest, NothingToPrintOrExportBeforeAChart)
