@@ -7,6 +7,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WidgetBuilders.h"
+#include "ui/main/Preferences.h"
 
 #include <QAction>
 #include <QDate>
@@ -39,6 +40,9 @@ void Form1::buildPicture(QWidget* client)
     CommandPicture->setToolTip(QStringLiteral("在命盘文本与图表之间切换"));
     ChartPicture = placed(new ui::ChartView(client), "ChartPicture", ui::twipsRect(3000, 1200, 7815, 3375));
     ChartPicture->hide();
+    CommandPicture->setChecked(ui::drawnViewChosen()); // before the handler: nothing to show or save yet
+    ChartPicture->setVisible(CommandPicture->isChecked());
+    TexCont->setVisible(!CommandPicture->isChecked());
     connect(CommandPicture, &QPushButton::toggled, this, [this](bool drawn) { CommandPicture_Click(drawn); });
 }
 
@@ -74,6 +78,7 @@ void Form1::showSheet(const std::optional<models::ChartRequest>& request)
 
 void Form1::CommandPicture_Click(bool drawn)
 {
+    ui::saveDrawnView(drawn);
     ChartPicture->setGeometry(TexCont->geometry());
     ChartPicture->setVisible(drawn);
     TexCont->setVisible(!drawn);

@@ -109,4 +109,15 @@ void savePreferences(const models::ChartRequest& request)
     s.setValue(QStringLiteral("moment/lateZi"), wordOf(kLateZiWords, o.lateZi));
 }
 
+bool drawnViewChosen()
+{
+    return settings().value(QStringLiteral("view/drawn"), false).toBool();
+}
+
+void saveDrawnView(bool drawn)
+{
+    QSettings s = settings();
+    s.setValue(QStringLiteral("view/drawn"), drawn);
+}
+
 } // namespace ui

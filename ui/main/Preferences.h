@@ -28,4 +28,8 @@ std::optional<Preferences> loadPreferences();
 // Keeps the choices of a chart just made.
 void savePreferences(const models::ChartRequest& request);
 
+// Whether the chart was last shown drawn (图表) rather than as text; text until chosen.
+bool drawnViewChosen();
+void saveDrawnView(bool drawn);
+
 } // namespace ui

@@ -40,6 +40,22 @@ TEST_F(Form1PictureTest, TheSwitchShowsTheDrawnChartInTheTextsPlace)
     EXPECT_FALSE(picture()->sheet());
 }
 
+// The window opens in the view last chosen.
+TEST_F(Form1PictureTest, TheChosenViewIsKeptForTheNextStart)
+{
+    QTest::mouseClick(switchButton(), Qt::LeftButton);
+    {
+        Form1 next(programFolder.path());
+        next.show();
+        EXPECT_TRUE(child<ui::ChartView>(next, "ChartPicture")->isVisible());
+        EXPECT_FALSE(child<QPlainTextEdit>(next, "TexCont")->isVisible());
+    }
+    QTest::mouseClick(switchButton(), Qt::LeftButton);
+    Form1 later(programFolder.path());
+    later.show();
+    EXPECT_FALSE(child<ui::ChartView>(later, "ChartPicture")->isVisible());
+}
+
 TEST_F(Form1PictureTest, NothingToPrintOrExportBeforeAChart)
 {
     for (const char* action : {"mPrint", "mPreview", "mPdf", "mPng"}) {
