@@ -4,7 +4,7 @@
 #include "ui/common/Version.h"
 
 #include <QFont>
-#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <QStringList>
@@ -66,7 +66,9 @@ void text(QPainter& p, const QRectF& box, const std::string& value, const QFont&
 {
     p.setFont(f);
     p.setPen(colour);
-    p.drawText(box, align | Qt::TextSingleLine, toQt(value));
+    // A long name or place is cut short with an ellipsis rather than run into the next column.
+    const QString shown = QFontMetricsF(f).elidedText(toQt(value), Qt::ElideRight, box.width());
+    p.drawText(box, align | Qt::TextSingleLine, shown);
 }
 
 // A stem or branch: a tinted tile, the character in its element's colour, the element's name in the corner.
