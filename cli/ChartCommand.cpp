@@ -9,6 +9,8 @@
 #include "engine/support/Utf8.h"
 #include "models/chart/ChartComposer.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -56,7 +58,6 @@ The terms row then gives the 节 in Beijing time, and the luck's start age count
 term's instants; the 交运 date is a clock time in the birth's zone.
 
   --json             the chart as one JSON object on one line:
-  --json             the chart as one JSON object on one line:
                      {"name","sex","birth","lunar","terms":{"previous":{"name","time"},"next":{...}},
                       "pillars":{"year","month","day","hour"},"conception","lifePalace","void":[4],
                       "tenGods":[4],"hiddenStems":[4 x 3, "" where a branch hides fewer],"growth":[4],
@@ -64,12 +65,19 @@ term's instants; the 交运 date is a clock time in the birth's zone.
                       [4 lists of names]} or null,"startAge","handOver","startYear","luck":[8 x
                       {"pillar","tenGod","growth","naYin","age","year"}],"yearly":[80]}
                      with a moment option also "moment":{"place","region","longitude","zone","utcOffset",
-                     "dst","utc","solarTime","solarTimeKind","terms","lateZi"} after "lunar" (absent
-                     keys are defaults)
-                     with a moment option also "moment":{"place","region","longitude","zone","utcOffset",
                      "dst","fold","utc","solarTime","solarTimeKind","terms","lateZi"} after "lunar" (keys of
                      options at their default are left out; "utc" is always there)
   --help             print this text
+
+Charts in batches: bazi chart - [--json | --crlf]
+  reads one request per line of standard input, a JSON object whose keys are the options above without their
+  dashes: {"name":"张三","sex":"男","date":"1984-02-05","time":"08:00"}, with "lunar", "leap" and "stars" as
+  true or false, "layout" and the moment options ("place", "longitude" (a number or a text), "tz", "solar-time",
+  "terms", "late-zi", "fold") optional. Each line is read and checked as the options are. With --json one chart a
+  line; otherwise each chart's text followed by a line holding only a form feed. A refused line (not one JSON
+  object, an unknown key, a bad value, an empty line) gives {"error":"MESSAGE"} (or "error: MESSAGE" and the form
+  feed line) in its place and the rest go on; the exit status is then 1. A UTF-8 byte-order mark and CR LF line
+  ends are accepted.
 
 Each option is given once. Bad input stops with a message on standard error, nothing on standard output,
 and exit status 2.
@@ -159,23 +167,10 @@ std::optional<models::ChartRequest> readRequest(const GivenOptions& given, std::
 
 // ---- --json: the chart's values, keyed in English for scripts
 
-// The entries of a ","-separated list with the blanks around each dropped: the hidden stems' filler positions
-// become empty texts.
-std::vector<std::string_view> entries(std::string_view list)
-{
-    std::vector<std::string_view> out;
-    while (!list.empty()) {
-        const std::size_t comma = std::min(list.find(','), list.size());
-        out.push_back(engine::trimBlanks(list.substr(0, comma)));
-        list.remove_prefix(std::min(comma + 1, list.size()));
-    }
-    return out;
-}
-
 // Lists of the four pillars, each a ","-separated text.
 std::string listsJson(const std::array<std::string, 4>& lists)
 {
-    return jsonArray(lists, [](const std::string& list) { return jsonStrings(entries(list)); });
+    return jsonArray(lists, [](const std::string& list) { return jsonStrings(engine::listEntries(list)); });
 }
 
 std::string starsJson(const std::optional<engine::StarRows>& stars)
@@ -263,25 +258,140 @@ std::string chartJson(const models::ChartData& d, const models::ChartRequest& re
         .str();
 }
 
-int writeChart(const models::ChartRequest& request, const GivenOptions& given)
+// The chart as the options ask for it: one JSON line, or the text's lines; nothing with the reason in `error`.
+std::optional<std::string> chartOutput(const models::ChartComposer& composer, const models::ChartRequest& request,
+                                       const GivenOptions& given, std::string& error)
 {
-    const models::ChartComposer composer;
     const models::ChartResult result = composer.compute(request);
     if (!result.data) {
-        std::cerr << "bazi: " << result.error << '\n';
-        return kExitUsage;
+        error = result.error;
+        return std::nullopt;
     }
     if (given.json())
-        std::cout << chartJson(*result.data, request) << '\n';
-    else
-        std::cout << models::joinLines(composer.lines(*result.data, request), given.has("--crlf") ? "\r\n" : "\n");
+        return chartJson(*result.data, request) + '\n';
+    return models::joinLines(composer.lines(*result.data, request), given.has("--crlf") ? "\r\n" : "\n");
+}
+
+int writeChart(const models::ChartRequest& request, const GivenOptions& given)
+{
+    std::string error;
+    const auto output = chartOutput(models::ChartComposer(), request, given, error);
+    if (!output) {
+        std::cerr << "bazi: " << error << '\n';
+        return kExitUsage;
+    }
+    std::cout << *output;
     return kExitOk;
+}
+
+// ---- bazi chart -: one request a line
+
+constexpr NamedOption kBatchOptions[] = {{"--crlf"}};
+
+// The option words of one request line: {"name":"张三","stars":true} gives --name 张三 --stars; false leaves a flag
+// out; a number is written as the line writes it. Nothing, with the reason, for a line that is not one flat object.
+std::optional<std::vector<std::string>> requestWords(const std::string& line, std::string& error)
+{
+    using nlohmann::json;
+    std::vector<std::string> keys;
+    std::string repeated;
+    const json::parser_callback_t noteKeys = [&](int depth, json::parse_event_t event, json& parsed) {
+        if (event == json::parse_event_t::key && depth == 1) {
+            auto key = parsed.get<std::string>();
+            if (std::ranges::find(keys, key) != keys.end() && repeated.empty())
+                repeated = key;
+            keys.push_back(std::move(key));
+        }
+        return true;
+    };
+    json request;
+    try {
+        request = json::parse(line, noteKeys);
+    } catch (const json::exception&) {
+        error = line.find_first_not_of(" \t") == std::string::npos ? "an empty line" : "not a JSON object";
+        return std::nullopt;
+    }
+    if (!request.is_object()) {
+        error = "not a JSON object";
+        return std::nullopt;
+    }
+    if (!repeated.empty()) {
+        error = "\"" + repeated + "\" is given twice";
+        return std::nullopt;
+    }
+    std::vector<std::string> words;
+    for (const auto& [key, value] : request.items()) {
+        if (key == "json" || key == "crlf" || key == "help" || key.empty() || key.starts_with('-')) {
+            error = "not a request key: " + jsonString(key);
+            return std::nullopt;
+        }
+        if (value.is_boolean() && !value.get<bool>())
+            continue;
+        words.push_back("--" + key);
+        if (value.is_string())
+            words.push_back(value.get<std::string>());
+        else if (value.is_number())
+            words.push_back(value.dump());
+        else if (!value.is_boolean()) {
+            error = "\"" + key + "\" takes a text, a number, true or false";
+            return std::nullopt;
+        }
+    }
+    return words;
+}
+
+// One line's output, or the reason it is refused.
+std::optional<std::string> answerLine(const models::ChartComposer& composer, const std::string& line,
+                                      const GivenOptions& given, std::string& error)
+{
+    const auto words = requestWords(line, error);
+    if (!words)
+        return std::nullopt;
+    const std::vector<std::string_view> views(words->begin(), words->end());
+    const GivenOptions request(views, kOptions);
+    error = request.error();
+    const auto read = error.empty() ? readRequest(request, error) : std::nullopt;
+    return read ? chartOutput(composer, *read, given, error) : std::nullopt;
+}
+
+int runBatch(const GivenOptions& given)
+{
+    const models::ChartComposer composer;
+    const std::string_view eol = given.has("--crlf") ? "\r\n" : "\n";
+    std::string out, line, error;
+    bool refused = false;
+    for (bool first = true; readInputLine(line, first); first = false) {
+        if (const auto answer = answerLine(composer, line, given, error)) {
+            out += *answer;
+        } else {
+            refused = true;
+            out += given.json() ? JsonObject().text("error", error).str() : "error: " + error;
+            out += eol;
+        }
+        if (!given.json()) {
+            out += '\f';
+            out += eol;
+        }
+        flushWhenFull(out);
+    }
+    return finishLines(out, refused);
 }
 
 } // namespace
 
 int chartCommand(Args args)
 {
+    if (!args.empty() && args.front() == "-") {
+        const GivenOptions given(args.subspan(1), kBatchOptions);
+        if (given.help())
+            return printHelp(kHelp);
+        std::string error = given.error();
+        if (error.empty() && given.json() && given.has("--crlf"))
+            error = "--crlf ends the lines of the chart text; --json writes one line";
+        if (!error.empty())
+            return usageError("chart", error + " (with -, the birth options come in each line)");
+        return runBatch(given);
+    }
     return runRequest(GivenOptions(args, kOptions), "chart", kHelp, readRequest, writeChart);
 }
 

@@ -83,11 +83,7 @@ int runLines(ValueFunction answer, const GivenOptions& options)
     std::string out;
     std::string value;
     bool refused = false;
-    for (bool first = true; std::getline(std::cin, value); first = false) {
-        if (first && value.starts_with(kByteOrderMark)) // as editors on Windows save UTF-8
-            value.erase(0, kByteOrderMark.size());
-        if (!value.empty() && value.back() == '\r')
-            value.pop_back();
+    for (bool first = true; readInputLine(value, first); first = false) {
         const Answer answered = answerSafely(answer, value, options);
         if (answered.refusal.empty()) {
             appendRecords(out, answered, options);
@@ -95,11 +91,34 @@ int runLines(ValueFunction answer, const GivenOptions& options)
             refused = true;
             appendRefusal(out, value, answered.refusal, options);
         }
-        if (out.size() >= kFlushBytes) {
-            writeOut(out);
-            out.clear();
-        }
+        flushWhenFull(out);
     }
+    return finishLines(out, refused);
+}
+
+} // namespace
+
+bool readInputLine(std::string& line, bool first)
+{
+    if (!std::getline(std::cin, line))
+        return false;
+    if (first && line.starts_with(kByteOrderMark)) // as editors on Windows save UTF-8
+        line.erase(0, kByteOrderMark.size());
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
+void flushWhenFull(std::string& out)
+{
+    if (out.size() >= kFlushBytes) {
+        writeOut(out);
+        out.clear();
+    }
+}
+
+int finishLines(const std::string& out, bool refused)
+{
     writeOut(out);
     // A directory, a closed descriptor or a device error ends the loop like the end of the input would.
     if (std::cin.bad()) {
@@ -108,8 +127,6 @@ int runLines(ValueFunction answer, const GivenOptions& options)
     }
     return refused ? kExitBadLine : kExitOk;
 }
-
-} // namespace
 
 Answer refuse(std::string message)
 {

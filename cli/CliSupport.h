@@ -48,6 +48,15 @@ struct CommandDefinition
     std::optional<std::string> (*check)(const GivenOptions& options) = nullptr;
 };
 
+// Standard input a line at a time, for the `-` modes: the next line without its LF or CR LF, and on the first line
+// without a UTF-8 byte-order mark; false at the end of the input or when it cannot be read.
+bool readInputLine(std::string& line, bool first);
+// Writes the output gathered so far once it is large; the rest waits for finishLines.
+void flushWhenFull(std::string& out);
+// Writes the rest of the output and returns the exit status of a `-` mode: 2 when standard input could not be read,
+// 1 when a line was refused, 0 otherwise.
+int finishLines(const std::string& out, bool refused);
+
 // Runs a subcommand on its arguments (the words after its name) and returns the exit status.
 int runCommand(const CommandDefinition& command, Args args);
 

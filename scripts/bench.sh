@@ -10,6 +10,7 @@ cmake -S "$ROOT" -B "$BENCH_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DLANDPP_BUILD
     >/dev/null
 cmake --build "$BENCH_BUILD_DIR" -j "$JOBS"
 "$BENCH_BUILD_DIR/bench/landpp_bench" "$@"
+"$BENCH_BUILD_DIR/bench/cli_bench" "$@"
 # Time zones; built only when the date library is installed.
 if [[ -x "$BENCH_BUILD_DIR/bench/zones_bench" ]]; then
     "$BENCH_BUILD_DIR/bench/zones_bench" "$@"

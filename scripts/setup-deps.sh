@@ -11,6 +11,7 @@ packages=(
     liberfa-dev      # ERFA (IAU SOFA routines), for astro/
     libhowardhinnant-date-dev # the date library's tz part, for zones/
     tzdata           # the system tz database that zones/ reads
+    nlohmann-json3-dev # JSON for the request lines of `bazi chart -`
     qt6-base-dev     # Qt 6 Widgets, for the windows
     qt6-translations-l10n # Qt's own texts (buttons, file dialogs) in Chinese
     poppler-utils    # pdftotext, which reads the exported PDF back in the tests
