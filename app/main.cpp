@@ -47,6 +47,10 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
     clock.start();
     const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.size() == 1 && words.front() == "--version") { // no display needed
+        std::printf("chengshu-bazi %s\n", std::string(ui::productVersion()).c_str());
+        return 0;
+    }
     const bool exporting = app::asksForExport(words);
     if (exporting && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // no window, so no display is needed

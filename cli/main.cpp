@@ -97,6 +97,8 @@ int dispatch(const std::vector<std::string_view>& words)
     const std::string_view name = words.front();
     if (name == "--help" || name == "-h" || name == "help")
         return cli::printHelp(usage());
+    if (name == "--version")
+        return cli::printHelp("bazi " LANDPP_VERSION "\n"); // the project's version, passed by the build
     const auto command = std::ranges::find(kCommands, name, &Command::name);
     if (command == std::end(kCommands))
         return cli::usageError("", unknownCommand(name));

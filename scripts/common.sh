@@ -7,6 +7,7 @@ cd "$ROOT" || exit 1
 BUILD_DIR=${BUILD_DIR:-build}                 # Release: the program, the tool and the tests
 ASAN_BUILD_DIR=${ASAN_BUILD_DIR:-build-asan}  # Debug with AddressSanitizer and UndefinedBehaviorSanitizer
 BENCH_BUILD_DIR=${BENCH_BUILD_DIR:-build-bench}
+PACKAGE_BUILD_DIR=${PACKAGE_BUILD_DIR:-build-package} # Release for /usr, without tests: the Debian package
 JOBS=${JOBS:-2}
 
 # The Release build shared by run.sh and test.sh: same options, so neither reconfigures the other's build.

@@ -18,6 +18,12 @@ packages=(
     clang-format     # the layout check of the test command
     clang            # the fuzz targets (libFuzzer) of the test command
     libclang-rt-14-dev # libFuzzer and the sanitizers' runtime for clang
+    dpkg-dev         # dpkg-shlibdeps, which names the package's library dependencies
+    lintian          # the package checks of the test command
+    appstream        # appstreamcli, which validates the metainfo
+    desktop-file-utils # desktop-file-validate
+    man-db           # man, which renders the manual pages in the package checks
+    debootstrap      # a clean Debian in which the package test installs the package
     fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up; serif and sans for the drawn chart
 )
 

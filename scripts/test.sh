@@ -26,6 +26,9 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$ASAN_BUILD_DIR" --output-on-failure --no-tests=error -j "$JOBS"
 
+echo "== Debian package ($PACKAGE_BUILD_DIR)"
+"$ROOT/scripts/test-package.sh"
+
 # The fuzz targets, a few seconds each: they need clang.
 if command -v clang++ >/dev/null; then
     echo "== Fuzz targets, 5 s each (build-fuzz)"

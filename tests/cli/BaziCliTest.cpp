@@ -114,4 +114,11 @@ TEST(BaziCli, HelpGoesToStandardOutput)
     }
 }
 
+// The version is the build's one, the same the desktop program and its about box report.
+TEST(BaziCli, VersionFromTheBuild)
+{
+    expectPrinted(runBazi({"--version"}), "bazi " EXPECTED_VERSION "\n");
+    expectUsageError(runBazi({"lunar", "--version"}), "--version");
+}
+
 } // namespace

@@ -41,6 +41,7 @@ FormAbout::FormAbout(QWidget* parent) : QDialog(parent)
     large.setBold(true);
     LabelProduct->setFont(large);
     LabelVersion = label(this, "LabelVersion", toQt("版本 " + std::string(ui::productVersion())));
+    LabelLicence = label(this, "LabelLicence", QStringLiteral("以 MIT 许可证发布"));
     LabelContact = label(this, "LabelContact", toQt("网站：" + std::string(ui::links::kHomeName)));
     const QString home = toQt(ui::links::kHome).toHtmlEscaped();
     LabelLink = label(this, "LabelLink", QStringLiteral("<a href=\"%1\">%1</a>").arg(home));
@@ -54,12 +55,13 @@ FormAbout::FormAbout(QWidget* parent) : QDialog(parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(18, 18, 18, 18);
     grid->setHorizontalSpacing(18);
-    grid->addWidget(Picture1, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(Picture1, 0, 0, 5, 1, Qt::AlignTop);
     grid->addWidget(LabelProduct, 0, 1);
     grid->addWidget(LabelVersion, 1, 1);
-    grid->addWidget(LabelContact, 2, 1);
-    grid->addWidget(LabelLink, 3, 1);
-    grid->addWidget(CommandOK, 4, 1, Qt::AlignRight);
+    grid->addWidget(LabelLicence, 2, 1);
+    grid->addWidget(LabelContact, 3, 1);
+    grid->addWidget(LabelLink, 4, 1);
+    grid->addWidget(CommandOK, 5, 1, Qt::AlignRight);
     setFixedSize(sizeHint());
 }
 

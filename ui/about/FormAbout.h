@@ -20,6 +20,7 @@ private:
     QLabel* Picture1 = nullptr;       // program picture; opens the home page
     QLabel* LabelProduct = nullptr;   // product name
     QLabel* LabelVersion = nullptr;   // version
+    QLabel* LabelLicence = nullptr;   // the licence
     QLabel* LabelContact = nullptr;   // contact
     QLabel* LabelLink = nullptr;      // home page link
     QPushButton* CommandOK = nullptr; // closes the box

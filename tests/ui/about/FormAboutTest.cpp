@@ -19,6 +19,7 @@ TEST(FormAbout, NamesProductVersionAndHomePage)
     } kLabels[] = {
         {"LabelProduct", QStringLiteral("澄枢八字排盘")},
         {"LabelVersion", QStringLiteral("版本 ") + QStringLiteral(EXPECTED_VERSION)}, // the CMake project version
+        {"LabelLicence", QStringLiteral("以 MIT 许可证发布")},
         {"LabelContact", QStringLiteral("网站：澄枢网")},
     };
     for (const auto& c : kLabels) {

@@ -194,4 +194,14 @@ TEST(ChartExport, FromTheCommandLine)
     }
 }
 
+TEST(ChartExport, VersionWithoutADisplay)
+{
+    QProcess program;
+    program.start(QStringLiteral(CHENGSHU_PATH), {QStringLiteral("--version")});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(program.readAllStandardOutput()),
+              QStringLiteral("chengshu-bazi ") + QStringLiteral(EXPECTED_VERSION) + QLatin1Char('\n'));
+}
+
 } // namespace
