@@ -46,6 +46,11 @@ for size in 16 24 32 48 64 128 256; do
 done
 printf '%s\n' "${expected[@]}" | sort >"$work/expected"
 diff -u "$work/expected" "$work/contents" || fail "the package's files differ from the list above"
+version=$(dpkg-deb -f "$deb" Version)
+"$ROOT/$PACKAGE_BUILD_DIR/bazi" --version | grep -qx "bazi $version" || fail "bazi --version is not $version"
+grep -q "<release version=\"$version\"" "$ROOT/packaging/org.chengshu.bazi.metainfo.xml" ||
+    fail "the metainfo has no release $version"
+head -1 "$ROOT/packaging/changelog" | grep -qF "($version)" || fail "the changelog does not start with $version"
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-noto-cjk' || fail "the chart's font is not a dependency"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "dpkg-shlibdeps named no Qt library"
 
@@ -56,6 +61,9 @@ desktop-file-validate "$work/root/usr/share/applications/chengshu-bazi.desktop"
 for page in bazi chengshu-bazi; do
     warnings=$(MANWIDTH=80 man --warnings -l "$work/root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [[ -z $warnings ]] || fail "man $page: $warnings"
+    zcat "$work/root/usr/share/man/man1/$page.1.gz" | head -1 | grep -qF "$page $version" ||
+        zcat "$work/root/usr/share/man/man1/$page.1.gz" | head -1 | grep -qF "chengshu-bazi $version" ||
+        fail "man $page does not name version $version"
 done
 grep -q 'CC-BY-4.0' "$work/root/usr/share/doc/chengshu-bazi/copyright" || fail "the place table's licence is missing"
 
