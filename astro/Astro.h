@@ -17,6 +17,9 @@ inline constexpr int kLastYear = 2200;
 // n = 0 小寒 (early January) to 23 冬至 (late December) of `year`, in UTC rounded to the second (converted from TT
 // as deltaTSeconds says). Computed once per year on first use and kept for the life of the process; safe to call
 // from several threads.
+// False in a build without ERFA: the functions below then throw std::out_of_range for every argument.
+bool available();
+
 const std::array<UtcSeconds, 24>& termInstants(int year);
 
 // The same instants computed afresh, bypassing the cache.

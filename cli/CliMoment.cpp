@@ -99,7 +99,8 @@ bool readWhere(const GivenOptions& given, models::MomentOptions& o, std::string&
 {
     if (const auto zone = given.value("--tz")) {
         if (!zones::isKnownZone(*zone)) {
-            error = "unknown time zone " + shown(*zone) + " (an IANA name such as Asia/Shanghai)";
+            error = zones::available() ? "unknown time zone " + shown(*zone) + " (an IANA name such as Asia/Shanghai)"
+                                       : "time zones are not part of this build: --tz " + shown(*zone);
             return false;
         }
         o.zone = *zone;

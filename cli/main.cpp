@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CliValues.h"
 #include "cli/Commands.h"
+#include "cli/Platform.h"
 
 #include <algorithm>
 #include <exception>
@@ -105,15 +106,13 @@ int dispatch(const std::vector<std::string_view>& words)
     return command->run(cli::Args(words).subspan(1));
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(const std::vector<std::string>& words)
 {
     // Whole ranges of dates go through one process: no C stdio sync, no per-line flushes.
     std::ios::sync_with_stdio(false);
     int status = cli::kExitUsage;
     try {
-        status = dispatch(std::vector<std::string_view>(argv + 1, argv + argc));
+        status = dispatch(std::vector<std::string_view>(words.begin(), words.end()));
     } catch (const std::exception& e) {
         std::cerr << "bazi: " << e.what() << '\n';
     }
@@ -124,3 +123,24 @@ int main(int argc, char* argv[])
     }
     return status;
 }
+
+} // namespace
+
+#ifdef _WIN32
+// Windows hands main() its words in the ANSI code page, which loses Chinese: the words are taken as UTF-16 and made
+// UTF-8 here, once. Standard input and output carry UTF-8 bytes unchanged (no CR added or taken away), and a console
+// shows them as UTF-8.
+int wmain(int argc, wchar_t* argv[])
+{
+    platform::useUtf8Streams();
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i)
+        words.push_back(platform::utf8(argv[i]));
+    return run(words);
+}
+#else
+int main(int argc, char* argv[])
+{
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

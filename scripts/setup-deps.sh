@@ -24,6 +24,8 @@ packages=(
     desktop-file-utils # desktop-file-validate
     man-db           # man, which renders the manual pages in the package checks
     debootstrap      # a clean Debian in which the package test installs the package
+    g++-mingw-w64-x86-64-posix # the Windows cross build of the engine, the models and bazi.exe
+    wine64           # runs the Windows build's tests and bazi.exe
     fonts-noto-cjk   # a fixed-pitch CJK font in which the chart's columns line up; serif and sans for the drawn chart
 )
 

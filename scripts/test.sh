@@ -26,6 +26,9 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$ASAN_BUILD_DIR" --output-on-failure --no-tests=error -j "$JOBS"
 
+echo "== Windows build under Wine (build-windows)"
+"$ROOT/scripts/test-windows.sh"
+
 echo "== Debian package ($PACKAGE_BUILD_DIR)"
 "$ROOT/scripts/test-package.sh"
 

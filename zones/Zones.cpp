@@ -163,6 +163,11 @@ std::variant<Local, Refusal> toLocal(std::string_view zone, sys_seconds utc)
     }
 }
 
+bool available()
+{
+    return true;
+}
+
 bool isKnownZone(std::string_view zone)
 {
     try {

@@ -53,4 +53,7 @@ bool isKnownZone(std::string_view zone);
 // Every zone name the database knows, aliases included, sorted; empty when the database cannot be read.
 std::vector<std::string> zoneNames();
 
+// False in a build without the date library: every zone is then unknown.
+bool available();
+
 } // namespace zones

@@ -95,7 +95,11 @@ Clock systemClock()
     return [] {
         const std::time_t raw = std::time(nullptr);
         std::tm tm{};
+#ifdef _WIN32
+        localtime_s(&tm, &raw); // the C runtime's reentrant form; POSIX has localtime_r
+#else
         localtime_r(&raw, &tm);
+#endif
         const year_month_day ymd{year{tm.tm_year + 1900}, month{static_cast<unsigned>(tm.tm_mon + 1)},
                                  day{static_cast<unsigned>(tm.tm_mday)}};
         return LocalTime{LocalDays{ymd}} + hours{tm.tm_hour} + minutes{tm.tm_min} + seconds{tm.tm_sec % 60};

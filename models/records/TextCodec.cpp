@@ -2,14 +2,35 @@
 
 #include "engine/support/Utf8.h"
 
-#include <cerrno>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 namespace models {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+#ifdef _WIN32
+// Windows knows GB18030 as code page 54936; invalid bytes fail the conversion rather than become U+FFFD.
+std::optional<std::string> fromGb18030(std::string_view bytes)
+{
+    // Wine lacks 54936: its two-byte part, code page 936, then decodes what the Chinese Windows code page writes.
+    const UINT kGb18030 = IsValidCodePage(54936) ? 54936 : 936;
+    const int size = static_cast<int>(bytes.size());
+    const int units = MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+    if (units <= 0)
+        return std::nullopt;
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, wide.data(), units);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out.data(), length, nullptr, nullptr);
+    return out;
+}
+#else
 // glibc's iconv knows GB18030; a descriptor per call keeps the function free of shared state.
 std::optional<std::string> fromGb18030(std::string_view bytes)
 {
@@ -28,6 +49,7 @@ std::optional<std::string> fromGb18030(std::string_view bytes)
     out.resize(out.size() - toLeft);
     return out;
 }
+#endif
 
 } // namespace
 

@@ -98,6 +98,8 @@ std::optional<double> MomentOptions::effectiveLongitude() const
 
 engine::LocalTime astroTermBeijing(int year, int n)
 {
+    if (!astro::available())
+        throw engine::RangeError("astronomical terms are not part of this build");
     if (year < astro::kFirstYear || year > astro::kLastYear)
         throw engine::RangeError("year " + std::to_string(year) + " is outside the astronomical terms' years " +
                                  std::to_string(astro::kFirstYear) + "-" + std::to_string(astro::kLastYear));
@@ -112,6 +114,10 @@ engine::TermSource termSource(TermMethod method)
 
 std::variant<engine::BirthMoment, std::string> buildMoment(engine::LocalTime clock, const MomentOptions& options)
 {
+    if (options.terms == TermMethod::astro && !astro::available())
+        return std::string("astronomical terms are not part of this build");
+    if (options.solarTime == engine::SolarTimeKind::apparent && !astro::available())
+        return std::string("true solar time is not part of this build");
     engine::BirthMoment m = engine::beijingMoment(clock);
     m.terms = termSource(options.terms);
     m.lateZi = options.lateZi;

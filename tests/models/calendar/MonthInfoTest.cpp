@@ -1,5 +1,7 @@
 #include "models/calendar/MonthInfo.h"
 
+#include "tests/models/solartime/NeedsLibraries.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/calendar/Calendar.h"
@@ -201,6 +203,7 @@ const TermDay kTermDays[] = {
 
 TEST(GetMonthInfo, TermsMarkTheDaysTheirSourceGives)
 {
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
     for (const TermDay& c : kTermDays) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day));
         const MonthInfo info(kFixedNow, c.terms);

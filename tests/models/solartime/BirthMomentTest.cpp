@@ -1,5 +1,7 @@
 #include "models/solartime/BirthMoment.h"
 
+#include "tests/models/solartime/NeedsLibraries.h"
+
 #include "engine/analysis/Analysis.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +92,7 @@ const MomentCase kMoments[] = {
 
 TEST(BirthMoment, PillarsFollowTheInstantAndTheSolarTime)
 {
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
     for (const auto& c : kMoments) {
         SCOPED_TRACE(c.why);
         models::MomentOptions o;
@@ -127,6 +130,7 @@ const ZoneCase kZones[] = {
 
 TEST(BirthMoment, ReadsTheClockInItsZone)
 {
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
     for (const auto& c : kZones) {
         SCOPED_TRACE(c.why);
         models::MomentOptions o;
@@ -163,6 +167,7 @@ const RefusalCase kRefusals[] = {
 
 TEST(BirthMoment, RefusesMissingAndRepeatedClockTimes)
 {
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
     for (const auto& c : kRefusals) {
         SCOPED_TRACE(c.why);
         models::MomentOptions o;
@@ -175,6 +180,7 @@ TEST(BirthMoment, RefusesMissingAndRepeatedClockTimes)
 
 TEST(BirthMoment, FoldPicksTheOffset)
 {
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
     models::MomentOptions o;
     o.zone = "America/New_York";
     o.fold = zones::Fold::earlier;

@@ -1,11 +1,14 @@
 #include "models/solartime/SummerTimeHint.h"
 
+#include "tests/models/solartime/NeedsLibraries.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(SummerTimeHint, OnlyChinasSummersOf1986To1991OnTheFixedClock)
 {
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
     // China's summer time: 1986 from 4 May, 1987-1991 from mid-April to mid-September, clocks an hour ahead
     // (State Council notices of 1986 and 1992).
     const struct

@@ -101,8 +101,9 @@ TEST(ChartPainter, StemsCarryTheirElementColours)
             const int own = pixelsOf(image, cells[i], ui::elementColour(c.stems[i]));
             EXPECT_GT(own, cells[i].width() * cells[i].height() / 40); // far more than anti-aliasing strays
             for (int e = 0; e < 5; ++e) {                              // and next to none of another element's colour
-                if (static_cast<Element>(e) != c.stems[i])
+                if (static_cast<Element>(e) != c.stems[i]) {
                     EXPECT_LT(pixelsOf(image, cells[i], ui::elementColour(static_cast<Element>(e))), own / 10);
+                }
             }
         }
     }
