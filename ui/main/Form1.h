@@ -3,6 +3,7 @@
 #include "engine/LandPP.h"
 #include "engine/support/DateTime.h"
 #include "models/chart/ChartComposer.h"
+#include "models/chart/ChartSheet.h"
 #include "models/records/RecordTree.h"
 #include "store/RecordActions.h"
 #include "store/RecordStore.h"
@@ -123,6 +124,8 @@ private:
     void mPreview_Click();
     void mPdf_Click();
     void mPng_Click();
+    using PictureWriter = QString (*)(const models::ChartSheet&, const QString& path, const QString& footer);
+    void exportPicture(const FileKind& kind, PictureWriter write);
 
     void Form_Load();
     void Form_Resize();

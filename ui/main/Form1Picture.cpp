@@ -120,26 +120,24 @@ void Form1::mPreview_Click()
 
 void Form1::mPdf_Click()
 {
-    if (!haveSheet())
-        return;
-    const models::ChartSheet sheet = *ChartPicture->sheet();
-    const auto path = askFileName(true, toQt(sheet.name), {QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf")});
-    if (!path)
-        return;
-    if (const QString error = ui::writeChartPdf(sheet, toQt(*path), footer()); !error.isEmpty())
-        return warn(error);
-    tellStatus(QStringLiteral("已导出：") + toQt(*path));
+    exportPicture({QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf")}, ui::writeChartPdf);
 }
 
 void Form1::mPng_Click()
 {
+    exportPicture({QStringLiteral("PNG (*.png)"), QStringLiteral("png")}, ui::writeChartPng);
+}
+
+// Asks for the file, proposing "<name>.<suffix>" in the last folder used, and writes the drawn chart there.
+void Form1::exportPicture(const FileKind& kind, PictureWriter write)
+{
     if (!haveSheet())
         return;
     const models::ChartSheet sheet = *ChartPicture->sheet();
-    const auto path = askFileName(true, toQt(sheet.name), {QStringLiteral("PNG (*.png)"), QStringLiteral("png")});
+    const auto path = askFileName(true, toQt(sheet.name), kind);
     if (!path)
         return;
-    if (const QString error = ui::writeChartPng(sheet, toQt(*path), footer()); !error.isEmpty())
+    if (const QString error = write(sheet, toQt(*path), footer()); !error.isEmpty())
         return warn(error);
     tellStatus(QStringLiteral("已导出：") + toQt(*path));
 }

@@ -1,6 +1,8 @@
 #include "ui/chart/ChartExport.h"
 #include "ui/chart/ChartPainter.h"
 
+#include "tests/models/chart/WorkedSheet.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -8,23 +10,10 @@
 
 namespace {
 
-using namespace std::chrono;
-
+// Stars on: the most rows a chart has.
 models::ChartSheet worstSheet()
 {
-    // Stars on: the most rows a chart has.
-    models::ChartRequest request{.name = "张三",
-                                 .male = true,
-                                 .lunar = false,
-                                 .year = "1984",
-                                 .month = "03",
-                                 .day = "02",
-                                 .hour = "16",
-                                 .minute = "25",
-                                 .layout = "竖排",
-                                 .stars = true};
-    const auto result = models::ChartComposer().compute(request);
-    return models::chartSheet(*result.data, request, engine::LocalTime{local_days{year{2026} / 12 / 8}});
+    return worked::sheetOn(worked::kForwardRequest);
 }
 
 // One chart painted on a 1200 × 1700 image, the image's allocation included.

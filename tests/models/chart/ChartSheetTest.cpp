@@ -1,5 +1,7 @@
 #include "models/chart/ChartSheet.h"
 
+#include "tests/models/chart/WorkedSheet.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,30 +11,12 @@ using engine::Element;
 using models::ChartRequest;
 using models::ChartSheet;
 
+using worked::sheetOn;
 engine::LocalTime at(int y, unsigned m, unsigned d, int h = 0)
 {
-    return engine::LocalTime{local_days{year{y} / month{m} / day{d}}} + hours{h};
+    return worked::day(y, m, d, h);
 }
-
-// 1984-03-02 16:25, male: pillars 甲子 丙寅 乙未 甲申; the luck runs forward from 丁卯, handed over on
-// 1985-03-03 18:25 at one year of age (the worked chart of the chart text's tests).
-const ChartRequest kWorked{.name = "张三",
-                           .male = true,
-                           .lunar = false,
-                           .year = "1984",
-                           .month = "03",
-                           .day = "02",
-                           .hour = "16",
-                           .minute = "25",
-                           .layout = "竖排",
-                           .stars = true};
-
-ChartSheet sheetOn(const ChartRequest& request, engine::LocalTime today)
-{
-    const auto result = models::ChartComposer().compute(request);
-    EXPECT_TRUE(result.data) << result.error;
-    return models::chartSheet(*result.data, request, today);
-}
+const ChartRequest& kWorked = worked::kForwardRequest;
 
 TEST(ChartSheet, PillarsCarryTheirElementsAndHiddenStems)
 {

@@ -1,5 +1,6 @@
 #include "ui/chart/ChartPainter.h"
 
+#include "tests/models/chart/WorkedSheet.h"
 #include "ui/chart/ChartExport.h"
 #include "ui/common/QtText.h"
 
@@ -18,16 +19,7 @@ using namespace std::chrono;
 using engine::Element;
 
 // 1984-03-02 16:25, male: 甲子 丙寅 乙未 甲申, stems of wood, fire, wood, wood.
-const models::ChartRequest kWorked{.name = "张三",
-                                   .male = true,
-                                   .lunar = false,
-                                   .year = "1984",
-                                   .month = "03",
-                                   .day = "02",
-                                   .hour = "16",
-                                   .minute = "25",
-                                   .layout = "竖排",
-                                   .stars = true};
+const models::ChartRequest& kWorked = worked::kForwardRequest;
 // 1990-05-12 08:30: 庚午 辛巳 丁丑 甲辰, stems of metal, metal, fire, wood.
 const models::ChartRequest kMetal{.name = "李四",
                                   .male = false,
@@ -42,9 +34,7 @@ const models::ChartRequest kMetal{.name = "李四",
 
 models::ChartSheet sheetOf(const models::ChartRequest& request)
 {
-    const auto result = models::ChartComposer().compute(request);
-    EXPECT_TRUE(result.data) << result.error;
-    return models::chartSheet(*result.data, request, engine::LocalTime{local_days{year{2026} / 12 / 8}});
+    return worked::sheetOn(request);
 }
 
 // Pixels of the cell close to the colour: the character and the tile's border are drawn in it.

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "models/chart/ChartSheet.h"
+
+#include <chrono>
+
+// The worked chart of the chart text's tests as the drawn chart arranges it, for the tests and benchmarks of the
+// sheet and of its painting.
+namespace worked {
+
+// 1984-03-02 16:25, male, with stars: pillars 甲子 丙寅 乙未 甲申; the luck runs forward from 丁卯, handed over on
+// 1985-03-03 18:25 at one year of age.
+inline const models::ChartRequest kForwardRequest{.name = "张三",
+                                                  .male = true,
+                                                  .lunar = false,
+                                                  .year = "1984",
+                                                  .month = "03",
+                                                  .day = "02",
+                                                  .hour = "16",
+                                                  .minute = "25",
+                                                  .layout = "竖排",
+                                                  .stars = true};
+
+inline engine::LocalTime day(int y, unsigned m, unsigned d, int h = 0)
+{
+    using namespace std::chrono;
+    return engine::LocalTime{local_days{year{y} / month{m} / std::chrono::day{d}}} + hours{h};
+}
+
+// The sheet of a request on a given day; an empty sheet when the request is refused (the caller's test fails).
+inline models::ChartSheet sheetOn(const models::ChartRequest& request, engine::LocalTime today = day(2026, 12, 8))
+{
+    const auto result = models::ChartComposer().compute(request);
+    return result.data ? models::chartSheet(*result.data, request, today) : models::ChartSheet{};
+}
+
+} // namespace worked
