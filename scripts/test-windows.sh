@@ -14,7 +14,12 @@ if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null || [[ -z $wine ]]; then
 fi
 WINDOWS_BUILD_DIR=${WINDOWS_BUILD_DIR:-build-windows}
 export WINDOWS_BUILD_DIR WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$ROOT/$WINDOWS_BUILD_DIR/wine-prefix}
-[[ -d $WINEPREFIX ]] || "$wine" wineboot -i >/dev/null 2>&1 # once: a headless prefix inside the build folder
+# Once: a headless prefix inside the build folder. Wine makes the prefix but not the folders above it.
+if [[ ! -d $WINEPREFIX ]]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    bootlog="$(dirname "$WINEPREFIX")/wineboot.log"
+    "$wine" wineboot -i >"$bootlog" 2>&1 || { echo "test-windows: wineboot failed:" >&2; cat "$bootlog" >&2; exit 1; }
+fi
 # One Wine server for every test and run, instead of one started and stopped for each.
 wineserver=$(command -v wineserver || ls /usr/lib/wine/wineserver64 2>/dev/null || true)
 [[ -n $wineserver ]] && { "$wineserver" -p 60 2>/dev/null || true; } # already running for this prefix: fine
