@@ -325,17 +325,21 @@ std::optional<std::vector<std::string>> requestWords(const std::string& line, st
             error = "not a request key: " + jsonString(key);
             return std::nullopt;
         }
-        if (value.is_boolean() && !value.get<bool>())
-            continue;
-        words.push_back("--" + key);
-        if (value.is_string())
-            words.push_back(value.get<std::string>());
-        else if (value.is_number())
-            words.push_back(value.dump());
-        else if (!value.is_boolean()) {
-            error = "\"" + key + "\" takes a text, a number, true or false";
+        const auto option = std::ranges::find(kOptions, "--" + key, &NamedOption::name);
+        if (option == std::ranges::end(kOptions)) {
+            error = "unknown option " + jsonString("--" + key);
             return std::nullopt;
         }
+        const bool isFlag = option->value.empty();
+        if (isFlag ? !value.is_boolean() : !value.is_string() && !value.is_number()) {
+            error = "\"" + key + (isFlag ? "\" is true or false" : "\" takes a text or a number");
+            return std::nullopt;
+        }
+        if (isFlag && !value.get<bool>())
+            continue;
+        words.push_back("--" + key);
+        if (!isFlag)
+            words.push_back(value.is_string() ? value.get<std::string>() : value.dump());
     }
     return words;
 }
