@@ -40,6 +40,20 @@ private:
     bool m_seen = false;
 };
 
+// The words after the program's name, UTF-8. Windows hands main() its words in the ANSI code page, which has no room
+// for most Chinese names; Qt reads them from the UTF-16 command line there.
+std::vector<std::string> programWords([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
+{
+#ifdef _WIN32
+    std::vector<std::string> words;
+    for (const QString& word : QCoreApplication::arguments().mid(1))
+        words.push_back(ui::fromQt(word));
+    return words;
+#else
+    return {argv + 1, argv + argc};
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -61,7 +75,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/chengshu-bazi.png")));
     ui::installQtTranslations(ui::programLocale());
     if (exporting)
-        return app::exportChart(words);
+        return app::exportChart(programWords(argc, argv));
 
     Form1 window;
     StartupProbe probe(clock);

@@ -6,6 +6,7 @@
 #include "models/records/RecordMoment.h"
 #include "models/records/TextCodec.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -45,10 +46,11 @@ Options:
            are left out
 )";
 
-// The file's bytes, or nothing when it cannot be opened or read.
+// The file's bytes, or nothing when it cannot be opened or read. The path is UTF-8, as every word of the command
+// line is; read as such, a Chinese file name opens on Windows too, where a narrow path means the ANSI code page.
 std::optional<std::string> readBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::ostringstream bytes;

@@ -77,4 +77,10 @@ printf '%s\n' '{"name":"张三","sex":"男","date":"1984-02-05","time":"08:00","
 same batch "$work/batch" chart - --json
 same batch-text "$work/batch" chart -
 same bad-sex "$work/none" chart --name 张三 --sex 中 --date 1984-02-05 --time 08:00
+# A record file under a Chinese name, in GB18030 with CR LF as the desktop program stores it; named relative to the
+# working folder, so that both builds print the same name.
+cd "$work"
+"$linux" chart --name 欧阳修 --sex 女 --date 1990-01-15 --time 00:20 --longitude 75.99 --solar-time mean --stars --crlf |
+    iconv -f UTF-8 -t GB18030 >欧阳修.txt
+same record "$work/none" record 欧阳修.txt
 exit "$failed"
