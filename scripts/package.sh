@@ -12,7 +12,7 @@ CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 export CXXFLAGS LDFLAGS
 cmake -S "$ROOT" -B "$PACKAGE_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DLANDPP_BUILD_TESTS=OFF \
-    -DCMAKE_INSTALL_PREFIX=/usr >&2
+    -DCMAKE_INSTALL_PREFIX=/usr -DLANDPP_RECORDS_BESIDE_PROGRAM=OFF >&2
 cmake --build "$PACKAGE_BUILD_DIR" -j "$JOBS" >&2
 rm -f "$PACKAGE_BUILD_DIR"/chengshu-bazi_*.deb
 (cd "$PACKAGE_BUILD_DIR" && cpack -G DEB >&2)

@@ -139,5 +139,10 @@ answer=$(in_root bazi lunar 1984-02-02)
 in_root chengshu-bazi --export /tmp/chart.png --name 张三 --sex 男 --date 1984-02-05 --time 08:00 \
     >"$work/export.log" 2>&1 || { cat "$work/export.log"; fail "chengshu-bazi --export failed"; }
 [[ -s $chroot_dir/tmp/chart.png ]] || fail "chengshu-bazi --export wrote no picture"
+# The window opens (and closes at its first show), run as root: its records go to root's folder, never to /usr/bin.
+in_root env QT_QPA_PLATFORM=offscreen CHENGSHU_MEASURE_STARTUP=1 chengshu-bazi >"$work/start.log" 2>&1 ||
+    { cat "$work/start.log"; fail "chengshu-bazi did not start"; }
+[[ ! -e $chroot_dir/usr/bin/data ]] || fail "the installed program made /usr/bin/data"
+[[ -d $chroot_dir/root/.local/share/chengshu-bazi/data ]] || fail "no records folder under root's home"
 in_root man -w bazi >/dev/null 2>&1 || echo "(man is not in the minimal system; the page is installed)"
-echo "installed in a clean Debian: bazi answers, chengshu-bazi exports offscreen"
+echo "installed in a clean Debian: bazi answers, chengshu-bazi exports offscreen, the window keeps records per user"

@@ -94,7 +94,11 @@ void refill(QComboBox* combo, const std::vector<std::string>& texts, int selecte
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : Form1(QCoreApplication::applicationDirPath(), parent) {}
+// An installed program has no program folder of its own to keep records in: it goes straight to the user's.
+Form1::Form1(QWidget* parent)
+    : Form1(LANDPP_RECORDS_BESIDE_PROGRAM ? QCoreApplication::applicationDirPath() : QString(), parent)
+{
+}
 
 Form1::Form1(const QString& programFolder, QWidget* parent) : QMainWindow(parent), m_store(fromQt(programFolder))
 {
