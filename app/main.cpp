@@ -40,18 +40,17 @@ private:
     bool m_seen = false;
 };
 
-// The words after the program's name, UTF-8. Windows hands main() its words in the ANSI code page, which has no room
-// for most Chinese names; Qt reads them from the UTF-16 command line there.
-std::vector<std::string> programWords([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
+// The words after the program's name as UTF-8: `words`, read from main()'s arguments before Qt took its own from them
+// (the X11 plugin would take --name). Windows hands main() its words in the ANSI code page, which has no room for
+// most Chinese names; there Qt's list, read from the UTF-16 command line, is used instead.
+std::vector<std::string> programWords(std::vector<std::string> words)
 {
 #ifdef _WIN32
-    std::vector<std::string> words;
+    words.clear();
     for (const QString& word : QCoreApplication::arguments().mid(1))
         words.push_back(ui::fromQt(word));
-    return words;
-#else
-    return {argv + 1, argv + argc};
 #endif
+    return words;
 }
 
 } // namespace
@@ -75,7 +74,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/chengshu-bazi.png")));
     ui::installQtTranslations(ui::programLocale());
     if (exporting)
-        return app::exportChart(programWords(argc, argv));
+        return app::exportChart(programWords(words));
 
     Form1 window;
     StartupProbe probe(clock);
