@@ -326,9 +326,9 @@ std::optional<std::vector<std::string>> requestWords(const std::string& line, st
             return std::nullopt;
         }
         const auto option = std::ranges::find(kOptions, "--" + key, &NamedOption::name);
-        if (option == std::ranges::end(kOptions)) {
-            error = "unknown option " + jsonString("--" + key);
-            return std::nullopt;
+        if (option == std::ranges::end(kOptions)) { // refused by name when the words are read as options
+            words.push_back("--" + key);
+            continue;
         }
         const bool isFlag = option->value.empty();
         if (isFlag ? !value.is_boolean() : !value.is_string() && !value.is_number()) {

@@ -34,6 +34,7 @@ TEST(BaziChartBatch, EveryRefusalKindInItsPlace)
         {"a blank line", "  ", R"({"error":"an empty line"})"},
         {"invalid UTF-8 in a text", "{\"name\":\"\xE5\xBC\"}", R"({"error":"not a JSON object"})"},
         {"an unknown key", R"({"name":"张三","colour":"红"})", R"({"error":"unknown option \"--colour\""})"},
+        {"an unknown flag", R"({"name":"张三","bold":true})", R"({"error":"unknown option \"--bold\""})"},
         {"a key of the command line", R"({"json":true})", R"({"error":"not a request key: \"json\""})"},
         {"a key given twice", R"({"name":"张三","name":"李四"})", R"({"error":"\"name\" is given twice"})"},
         {"an object as value", R"({"name":{"x":1}})", R"({"error":"\"name\" takes a text or a number"})"},
