@@ -1,7 +1,7 @@
 #include "app/ExportChart.h"
 
-#include "cli/ChartOptions.h"
 #include "models/chart/ChartSheet.h"
+#include "options/ChartWords.h"
 #include "ui/chart/ChartExport.h"
 #include "ui/common/QtText.h"
 
@@ -53,13 +53,13 @@ int exportChart(const std::vector<std::string>& words)
         return refuse("--export writes a .pdf or a .png file, not \"" + file + "\"");
 
     std::string error;
-    const auto request = cli::chartRequestOf(rest, error);
+    const auto request = options::chartRequestOf(rest, error);
     if (!request)
         return refuse(error);
-    const models::ChartResult result = models::ChartComposer().compute(*request);
-    if (!result.data)
-        return refuse(result.error);
-    const models::ChartSheet sheet = models::chartSheet(*result.data, *request, engine::systemClock()());
+    const auto chart = models::chartOf(*request, engine::systemClock());
+    if (const auto* refusal = std::get_if<models::Refusal>(&chart))
+        return refuse(refusal->message);
+    const models::ChartSheet sheet = models::chartSheet(std::get<models::Chart>(chart));
     const QString footer = ui::printedOn(QDate::currentDate());
     const QString failed = suffix == QLatin1String("pdf") ? ui::writeChartPdf(sheet, path, footer)
                                                           : ui::writeChartPng(sheet, path, footer);

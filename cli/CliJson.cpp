@@ -1,6 +1,6 @@
 #include "cli/CliJson.h"
 
-#include "cli/CliValues.h"
+#include "cli/OptionNames.h"
 #include "engine/support/Utf8.h"
 
 #include <cstdio>
@@ -25,14 +25,27 @@ void appendEscaped(std::string& out, char c)
     }
 }
 
-// Appends in place: the `-` mode writes a JSON line for every input line.
+constexpr bool needsEscape(char c)
+{
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
+// Appends in place: the `-` mode writes a JSON line for every input line. Runs that need no escape (all of a chart's
+// Chinese text) are copied whole.
 void appendJsonString(std::string& out, std::string_view text)
 {
     if (!engine::utf8::isValid(text))
         text = kInvalidUtf8;
     out += '"';
-    for (const char c : text)
-        appendEscaped(out, c);
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!needsEscape(text[i]))
+            continue;
+        out.append(text.substr(run, i - run));
+        appendEscaped(out, text[i]);
+        run = i + 1;
+    }
+    out.append(text.substr(run));
     out += '"';
 }
 

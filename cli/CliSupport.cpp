@@ -1,7 +1,7 @@
 #include "cli/CliSupport.h"
 
 #include "cli/CliJson.h"
-#include "cli/CliValues.h"
+#include "cli/OptionNames.h"
 #include "engine/support/RangeError.h"
 
 #include <algorithm>

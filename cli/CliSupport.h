@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CliOptions.h"
+#include "cli/OptionNames.h"
 
 #include <optional>
 #include <span>

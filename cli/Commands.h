@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CliOptions.h"
+#include "cli/OptionNames.h"
 
 // The subcommands of bazi, the list main() dispatches over; each takes the words after its name and returns the exit
 // status. Each command file defines one of them and keeps everything else to itself.

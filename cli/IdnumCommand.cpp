@@ -2,7 +2,7 @@
 
 #include "cli/CliJson.h"
 #include "cli/CliSupport.h"
-#include "cli/CliValues.h"
+#include "cli/OptionNames.h"
 #include "engine/LandPP.h"
 #include "engine/support/Text.h"
 

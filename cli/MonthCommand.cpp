@@ -1,9 +1,8 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
-#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
-#include "cli/CliValues.h"
+#include "cli/OptionNames.h"
 #include "engine/calendar/Calendar.h"
 #include "engine/support/Text.h"
 #include "engine/support/Utf8.h"

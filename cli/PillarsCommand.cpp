@@ -1,10 +1,10 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
-#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
-#include "cli/CliValues.h"
+#include "cli/OptionNames.h"
 #include "engine/calendar/Calendar.h"
+#include "models/solartime/MomentWords.h"
 
 using namespace engine;
 
@@ -25,8 +25,8 @@ constexpr std::string_view kOptionsHelp = R"(
 Options:
   --json   one object per line:
            {"time":"1984-02-05 08:00:00","year":"甲子","month":"丙寅","day":"己巳","hour":"戊辰"}
-           with any moment option also "solar_time" (the local time of the day and hour), "utc",
-           "utc_offset" ("+08:00") and "dst" (true or false)
+           with any moment option also "solarTime" (the local time of the day and hour), "utc",
+           "utcOffset" ("+08:00") and "dst" (true or false)
 )";
 
 std::string pillarsHelp()
@@ -52,10 +52,10 @@ Answer pillarsAnswer(std::string_view value, const GivenOptions& given)
     BirthMoment moment = beijingMoment(*t);
     if (withMoment) {
         const auto options = readMomentOptions(given, refusal); // checked before the first value
-        auto built = models::buildMoment(*t, *options);
-        if (auto* reason = std::get_if<std::string>(&built))
-            return refuse(std::move(*reason));
-        moment = std::get<BirthMoment>(std::move(built));
+        auto built = models::resolveMoment(*t, *options);
+        if (auto* refusal = std::get_if<models::Refusal>(&built))
+            return refuse(std::move(refusal->message));
+        moment = std::get<models::Moment>(built).birth();
     }
     const auto pillars = fourPillars(moment);
     JsonObject json;
@@ -65,9 +65,9 @@ Answer pillarsAnswer(std::string_view value, const GivenOptions& given)
         .text("day", pillars[2])
         .text("hour", pillars[3]);
     if (withMoment)
-        json.text("solar_time", writeTime(moment.solar))
+        json.text(models::words::kSolarTimeOption.json, writeTime(moment.solar))
             .text("utc", writeTime(LocalTime{moment.utc.time_since_epoch()}))
-            .text("utc_offset", offsetJson(moment.offset))
+            .text("utcOffset", offsetJson(moment.offset))
             .flag("dst", moment.dst);
     return answerOne(pillars[0] + ' ' + pillars[1] + ' ' + pillars[2] + ' ' + pillars[3], json.str());
 }

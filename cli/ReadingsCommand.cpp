@@ -1,9 +1,8 @@
 #include "cli/Commands.h"
 
 #include "cli/CliJson.h"
-#include "cli/CliMoment.h"
 #include "cli/CliSupport.h"
-#include "cli/CliValues.h"
+#include "cli/OptionNames.h"
 #include "engine/analysis/Analysis.h"
 #include "engine/calendar/Calendar.h"
 
@@ -89,13 +88,13 @@ std::optional<Birth> readBirth(const GivenOptions& given, std::string& error)
     const auto options = readMomentOptions(given, error);
     if (!options)
         return std::nullopt;
-    auto moment = models::buildMoment(
+    auto moment = models::resolveMoment(
         LocalTime{*day} + std::chrono::hours{birth->hour} + std::chrono::minutes{birth->minute}, *options);
-    if (auto* refusal = std::get_if<std::string>(&moment)) {
-        error = std::move(*refusal);
+    if (auto* refusal = std::get_if<models::Refusal>(&moment)) {
+        error = std::move(refusal->message);
         return std::nullopt;
     }
-    return Birth{std::get<BirthMoment>(std::move(moment)), birth->male ? 1 : 0};
+    return Birth{std::get<models::Moment>(moment).birth(), birth->male ? 1 : 0};
 }
 
 std::string flag(bool on)

@@ -2,9 +2,10 @@
 
 #include "cli/CliJson.h"
 #include "cli/CliSupport.h"
-#include "models/chart/ChartComposer.h"
+#include "models/chart/ChartText.h"
 #include "models/records/RecordMoment.h"
 #include "models/records/TextCodec.h"
+#include "models/solartime/MomentWords.h"
 
 #include <filesystem>
 #include <fstream>
@@ -68,34 +69,25 @@ std::string_view withoutTrailingLineEnds(std::string_view chart)
     return chart;
 }
 
-constexpr std::string_view solarTimeWord(engine::SolarTimeKind kind)
-{
-    return kind == engine::SolarTimeKind::apparent ? "true" : kind == engine::SolarTimeKind::mean ? "mean" : "clock";
-}
-
-constexpr std::string_view lateZiWord(engine::LateZi lateZi)
-{
-    return lateZi == engine::LateZi::nextStem ? "next-stem" : lateZi == engine::LateZi::nextDay ? "next-day" : "same";
-}
-
 // The options that differ from the default, as key and value, in the order of the chart's header rows.
 std::vector<std::pair<std::string_view, std::string>> optionFields(const models::MomentOptions& o)
 {
+    namespace w = models::words;
     std::vector<std::pair<std::string_view, std::string>> fields;
     if (o.place)
-        fields.emplace_back("place", models::placeLabel(*o.place));
+        fields.emplace_back(w::kPlaceOption.json, models::placeLabel(*o.place));
     if (o.longitude)
-        fields.emplace_back("longitude", models::degreesText(*o.longitude));
+        fields.emplace_back(w::kLongitudeOption.json, models::degreesText(*o.longitude));
     if (!o.zone.empty())
-        fields.emplace_back("zone", o.zone);
+        fields.emplace_back(w::kZoneOption.json, o.zone);
     if (o.fold != zones::Fold::none)
-        fields.emplace_back("fold", o.fold == zones::Fold::earlier ? "earlier" : "later");
+        fields.emplace_back(w::kFoldOption.json, w::of(w::kFolds, o.fold).tool);
     if (o.solarTime != engine::SolarTimeKind::clock)
-        fields.emplace_back("solarTime", solarTimeWord(o.solarTime));
-    if (o.terms == models::TermMethod::astro)
-        fields.emplace_back("terms", "astro");
+        fields.emplace_back(w::kSolarTimeOption.json, w::of(w::kSolarTimes, o.solarTime).tool);
+    if (o.terms != models::TermMethod::mean)
+        fields.emplace_back(w::kTermsOption.json, w::of(w::kTermMethods, o.terms).tool);
     if (o.lateZi != engine::LateZi::same)
-        fields.emplace_back("lateZi", lateZiWord(o.lateZi));
+        fields.emplace_back(w::kLateZiOption.json, w::of(w::kLateZis, o.lateZi).tool);
     return fields;
 }
 
@@ -118,7 +110,8 @@ std::string recordText(const std::string& path, const models::ChartRequest& r, c
     std::string out = "file: " + path + "\nname: " + r.name + "\nsex: " + (r.male ? "男" : "女") + "\nbirth: " + birth;
     for (const auto& [key, value] : optionFields(r.moment))
         out += '\n' + textKey(key) + ": " + value;
-    out += "\nlayout: " + r.layout + "\nstars: " + (r.stars ? "yes" : "no") + "\nmatches: " + (matches ? "yes" : "no");
+    out += "\nlayout: " + std::string(models::layoutWord(r.layout)) + "\nstars: " + (r.stars ? "yes" : "no") +
+           "\nmatches: " + (matches ? "yes" : "no");
     return out + "\n\n" + chart;
 }
 
@@ -132,7 +125,11 @@ std::string recordJson(const std::string& path, const models::ChartRequest& r, c
             object.json(key, value);
         else
             object.text(key, value);
-    return object.text("layout", r.layout).flag("stars", r.stars).flag("matches", matches).text("chart", chart).str();
+    return object.text("layout", models::layoutWord(r.layout))
+        .flag("stars", r.stars)
+        .flag("matches", matches)
+        .text("chart", chart)
+        .str();
 }
 
 // Prints one file's record; the reason it cannot, or nothing.
@@ -153,12 +150,12 @@ std::optional<std::string> printRecord(const std::string& path, bool json)
     if (const auto* reason = std::get_if<std::string>(&request))
         return *reason;
     const auto& r = std::get<models::ChartRequest>(request);
-    std::string error;
-    const auto rows = models::ChartComposer().compose(r, error);
-    if (!rows)
-        return error;
-    const std::string chart = models::joinLines(*rows, "\n");
-    const bool matches = withoutTrailingLineEnds(models::joinLines(*rows)) == withoutTrailingLineEnds(record->chart);
+    const auto built = models::chartOf(r, engine::systemClock());
+    if (const auto* refusal = std::get_if<models::Refusal>(&built))
+        return refusal->message;
+    const auto& charted = std::get<models::Chart>(built);
+    const std::string chart = models::chartText(charted, "\n");
+    const bool matches = withoutTrailingLineEnds(models::chartText(charted)) == withoutTrailingLineEnds(record->chart);
     const std::string birth = engine::writeTime(*record->birth);
     std::cout << (json ? recordJson(path, r, birth, matches, chart) : recordText(path, r, birth, matches, chart))
               << '\n';

@@ -1,6 +1,6 @@
 #include "cli/CliSupport.h"
-#include "cli/CliValues.h"
 #include "cli/Commands.h"
+#include "cli/OptionNames.h"
 #include "cli/Platform.h"
 
 #include <algorithm>

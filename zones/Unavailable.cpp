@@ -7,7 +7,7 @@ namespace {
 
 Refusal unavailable(std::string_view zone)
 {
-    return {"time zones are not part of this build: " + std::string(zone)};
+    return {Reason::unavailable, "time zones are not part of this build: " + std::string(zone)};
 }
 
 } // namespace
@@ -25,6 +25,11 @@ std::variant<Local, Refusal> toLocal(std::string_view zone, std::chrono::sys_sec
 bool isKnownZone(std::string_view)
 {
     return false;
+}
+
+std::optional<Refusal> refuseZone(std::string_view zone)
+{
+    return unavailable(zone);
 }
 
 std::vector<std::string> zoneNames()

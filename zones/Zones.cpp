@@ -72,31 +72,34 @@ std::string writeReading(const date::sys_info& info)
 Refusal unknownZone(std::string_view zone)
 {
     if (zone.empty())
-        return {"no time zone given"};
-    return {"unknown time zone \"" + std::string(zone) + "\""};
+        return {Reason::unknownZone, "no time zone given"};
+    return {Reason::unknownZone,
+            "unknown time zone \"" + std::string(zone) + "\" (an IANA name such as Asia/Shanghai)"};
 }
 
 Refusal noReadableRule(std::string_view zone, std::string_view when)
 {
-    return {"the tz database's rule for " + std::string(when) + " in " + std::string(zone) + " cannot be read"};
+    return {Reason::unreadable,
+            "the tz database's rule for " + std::string(when) + " in " + std::string(zone) + " cannot be read"};
 }
 
 Refusal databaseUnreadable(const std::exception& error)
 {
-    return {std::string("the time-zone database cannot be read: ") + error.what()};
+    return {Reason::unreadable, std::string("the time-zone database cannot be read: ") + error.what()};
 }
 
 Refusal skipped(std::string_view zone, local_seconds local, const date::local_info& info)
 {
     const local_seconds from{(info.first.end + info.first.offset).time_since_epoch()};
     const local_seconds to{(info.second.begin + info.second.offset).time_since_epoch()};
-    return {writeDateTime(local) + " does not exist in " + std::string(zone) + ": " + writeGap(from, to, local)};
+    return {Reason::skipped,
+            writeDateTime(local) + " does not exist in " + std::string(zone) + ": " + writeGap(from, to, local)};
 }
 
 Refusal repeated(std::string_view zone, local_seconds local, const date::local_info& info)
 {
-    return {writeDateTime(local) + " occurs twice in " + std::string(zone) + ": first as " + writeReading(info.first) +
-            ", then as " + writeReading(info.second)};
+    return {Reason::repeated, writeDateTime(local) + " occurs twice in " + std::string(zone) + ": first as " +
+                                  writeReading(info.first) + ", then as " + writeReading(info.second)};
 }
 
 // The reading of `local` that `fold` picks, or nothing when the local time is skipped or repeated without a choice.
@@ -138,7 +141,7 @@ std::variant<Resolved, Refusal> resolve(std::string_view zone, local_seconds loc
         if (!rules)
             return unknownZone(zone);
         if (!inYearRange(local))
-            return Refusal{"the local time lies outside the years 1-9999"};
+            return Refusal{Reason::outOfYears, "the local time lies outside the years 1-9999"};
         return resolveIn(*rules, zone, local, fold);
     } catch (const std::exception& error) {
         return databaseUnreadable(error);
@@ -152,7 +155,7 @@ std::variant<Local, Refusal> toLocal(std::string_view zone, sys_seconds utc)
         if (!rules)
             return unknownZone(zone);
         if (!inYearRange(local_seconds{utc.time_since_epoch()}))
-            return Refusal{"the instant lies outside the years 1-9999"};
+            return Refusal{Reason::outOfYears, "the instant lies outside the years 1-9999"};
         const auto info = detail::infoAt(*rules, utc);
         if (!info)
             return noReadableRule(zone, writeDateTime(local_seconds{utc.time_since_epoch()}) + " UTC");
@@ -175,6 +178,13 @@ bool isKnownZone(std::string_view zone)
     } catch (const std::exception&) {
         return false;
     }
+}
+
+std::optional<Refusal> refuseZone(std::string_view zone)
+{
+    if (isKnownZone(zone))
+        return std::nullopt;
+    return unknownZone(zone);
 }
 
 std::vector<std::string> zoneNames()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -34,9 +35,20 @@ struct Local
     std::string abbreviation;
 };
 
+// What kind of request has no answer.
+enum class Reason {
+    unknownZone, // no such zone in the database
+    skipped,     // the clocks jumped over the local time
+    repeated,    // the clocks showed the local time twice and no fold picks a reading
+    outOfYears,  // outside the years 1-9999
+    unreadable,  // the database or one of its rules cannot be read
+    unavailable, // a build without the date library
+};
+
 // Why a request has no answer: names the zone, and the gap or the two readings of the local time.
 struct Refusal
 {
+    Reason reason;
     std::string message;
 };
 
@@ -49,6 +61,10 @@ std::variant<Resolved, Refusal> resolve(std::string_view zone, std::chrono::loca
 std::variant<Local, Refusal> toLocal(std::string_view zone, std::chrono::sys_seconds utc);
 
 bool isKnownZone(std::string_view zone);
+
+// The refusal of a zone name that no request can use (unknown, or no zones in this build); nothing for a known
+// zone. The one place that says why a zone name is refused.
+std::optional<Refusal> refuseZone(std::string_view zone);
 
 // Every zone name the database knows, aliases included, sorted; empty when the database cannot be read.
 std::vector<std::string> zoneNames();

@@ -1,5 +1,7 @@
 #include "models/chart/ChartSheet.h"
 
+#include "models/chart/ChartText.h"
+
 #include "engine/support/Text.h"
 #include "engine/support/Utf8.h"
 
@@ -70,23 +72,46 @@ std::optional<int> runningLuck(LocalTime handOver, LocalTime today)
     return i;
 }
 
+// The luck pillars, and the ten yearly pillars of the one shown: the current one, else the nearest.
+void fillLuck(ChartSheet& sheet, const Chart& c)
+{
+    for (std::size_t i = 0; i < 8; ++i) {
+        const std::string_view pillar = ganZhiName(c.luck.pillars[i]);
+        const int decades = 10 * static_cast<int>(i);
+        sheet.luck[i] = {glyph(utf8::at(pillar, 0)),    glyph(utf8::at(pillar, 1)),   std::string(c.luck.tenGods[i]),
+                         std::string(c.luck.growth[i]), std::string(c.luck.naYin[i]), c.startAge + decades,
+                         c.startYear + decades};
+    }
+    sheet.currentLuck = runningLuck(c.luck.handOver, c.today);
+    sheet.shownPeriod = sheet.currentLuck.value_or(c.today < c.luck.handOver ? 0 : 7);
+    const int todayYear = static_cast<int>(toCivil(c.today).date.year());
+    for (int r = 0; r < 10; ++r) {
+        const int count = c.luck.firstYearly + 10 * sheet.shownPeriod + r;
+        const std::string_view pillar = ganZhiName(count);
+        const int year = c.startYear + 10 * sheet.shownPeriod + r;
+        sheet.yearly[static_cast<std::size_t>(r)] = {year, glyph(utf8::at(pillar, 0)), glyph(utf8::at(pillar, 1))};
+        if (year == todayYear)
+            sheet.currentYear = r;
+    }
+}
+
 } // namespace
 
-ChartSheet chartSheet(const ChartData& d, const ChartRequest& request, LocalTime today)
+ChartSheet chartSheet(const Chart& c)
 {
     ChartSheet sheet;
-    sheet.name = d.name;
-    sheet.sex = d.sexWord;
-    sheet.header.push_back("公历：" + d.sTime);
-    sheet.header.push_back("农历：" + d.lunarDate);
-    for (auto& row : momentRows(request, d.moment))
+    sheet.name = c.name;
+    sheet.sex = c.sexWord();
+    sheet.header.push_back("公历：" + writeTime(c.moment.clock()));
+    sheet.header.push_back("农历：" + lunarText(c.lunar));
+    for (auto& row : momentRows(c.moment))
         sheet.header.push_back(std::move(row));
-    sheet.header.push_back(d.jiePreName + "：" + d.jiePreTime + "    " + d.jieNextName + "：" + d.jieNextTime);
-    sheet.conception = d.taiYuan;
-    sheet.lifePalace = d.mingGong;
+    sheet.header.push_back(termsRow(c));
+    sheet.conception = c.conception;
+    sheet.lifePalace = c.lifePalace;
 
     constexpr const char* kTitles[] = {"年柱", "月柱", "日柱", "时柱"};
-    const PillarReadings& p = d.pillars;
+    const PillarReadings& p = c.pillars;
     for (std::size_t i = 0; i < 4; ++i) {
         sheet.pillars[i] = {kTitles[i],
                             std::string(p.tenGods[i]),
@@ -97,31 +122,11 @@ ChartSheet chartSheet(const ChartData& d, const ChartRequest& request, LocalTime
                             std::string(p.naYin[i]),
                             std::string(p.voids[i])};
     }
-    if (d.stars)
-        sheet.stars = starRowsOf(*d.stars);
-
-    sheet.start = "命主于出生后" + d.qiYun + "开始起运";
-    std::string handOver = d.jiaoYun;
-    sheet.handOver = "命主于公历" + StrDateToStr(handOver, [today] { return today; }) + "交运";
-    for (std::size_t i = 0; i < 8; ++i) {
-        const std::string_view pillar = ganZhiName(d.luck.pillars[i]);
-        const int decades = 10 * static_cast<int>(i);
-        sheet.luck[i] = {glyph(utf8::at(pillar, 0)),    glyph(utf8::at(pillar, 1)),   std::string(d.luck.tenGods[i]),
-                         std::string(d.luck.growth[i]), std::string(d.luck.naYin[i]), d.startAge + decades,
-                         d.startYear + decades};
-    }
-
-    sheet.currentLuck = runningLuck(d.luck.handOver, today);
-    sheet.shownPeriod = sheet.currentLuck.value_or(today < d.luck.handOver ? 0 : 7);
-    const int todayYear = static_cast<int>(toCivil(today).date.year());
-    for (int r = 0; r < 10; ++r) {
-        const int count = d.luck.firstYearly + 10 * sheet.shownPeriod + r;
-        const std::string_view pillar = ganZhiName(count);
-        const int year = d.startYear + 10 * sheet.shownPeriod + r;
-        sheet.yearly[static_cast<std::size_t>(r)] = {year, glyph(utf8::at(pillar, 0)), glyph(utf8::at(pillar, 1))};
-        if (year == todayYear)
-            sheet.currentYear = r;
-    }
+    if (c.stars)
+        sheet.stars = starRowsOf(*c.stars);
+    sheet.start = startSentence(c);
+    sheet.handOver = handOverSentence(c);
+    fillLuck(sheet, c);
     return sheet;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/analysis/Analysis.h"
-#include "models/chart/ChartComposer.h"
+#include "models/chart/Chart.h"
 
 #include <array>
 #include <optional>
@@ -71,7 +71,7 @@ struct ChartSheet
     std::optional<int> currentYear; // index into yearly of the year of the day the sheet is made
 };
 
-// The sheet of a computed chart; `today` decides the current luck pillar and year.
-ChartSheet chartSheet(const ChartData& data, const ChartRequest& request, engine::LocalTime today);
+// The sheet of a chart; the chart's own "now" decides the current luck pillar and year.
+ChartSheet chartSheet(const Chart& chart);
 
 } // namespace models

@@ -43,7 +43,7 @@ std::vector<std::string> yearTexts()
     return texts;
 }
 
-std::optional<std::vector<std::string>> monthTexts(const LandPP& landPP, bool lunar, std::string_view yearText)
+std::optional<std::vector<std::string>> monthTexts(bool lunar, std::string_view yearText)
 {
     std::vector<std::string> texts = numberTexts(1, 12);
     if (!lunar)
@@ -52,7 +52,7 @@ std::optional<std::vector<std::string>> monthTexts(const LandPP& landPP, bool lu
     if (!year || *year < kFirstListedYear || *year > kLastListedYear)
         return std::nullopt;
     try {
-        const int leap = landPP.LeapMonth(static_cast<std::int16_t>(*year)); // 0 when the year has none
+        const int leap = engine::leapMonth(*year); // 0 when the year has none
         if (leap >= 1 && leap <= 12)
             texts.insert(texts.begin() + leap, GetIntStr(static_cast<std::int16_t>(leap)) + std::string(kLeapMark));
     } catch (const engine::RangeError&) {
@@ -76,6 +76,25 @@ std::optional<std::vector<std::string>> dayTexts(bool lunar, std::string_view ye
     } catch (const engine::RangeError&) {
         return std::nullopt;
     }
+}
+
+std::optional<Birth> birthOfLists(const ListedBirth& lists)
+{
+    // Only a lunar month carries the leap mark after its number.
+    const bool leap = lists.lunar && lists.month.ends_with(kLeapMark);
+    const auto year = readNumber(lists.year);
+    const auto month = readNumber(lists.month.substr(0, lists.month.size() - (leap ? kLeapMark.size() : 0)));
+    const auto day = readNumber(lists.day);
+    const auto hour = readNumber(lists.hour);
+    const auto minute = readNumber(lists.minute);
+    if (!year || !month || !day || !hour || !minute)
+        return std::nullopt;
+    if (lists.lunar)
+        return LunarBirth{*year, *month, leap, *day, *hour, *minute};
+    const auto clock = gregorianBirth(*year, *month, *day, *hour, *minute);
+    if (const auto* t = std::get_if<engine::LocalTime>(&clock))
+        return *t;
+    return std::nullopt;
 }
 
 } // namespace models

@@ -1,24 +1,16 @@
 #include "models/records/RecordMoment.h"
 
-#include "models/chart/MomentRows.h"
+#include "models/solartime/MomentWords.h"
 
 #include "engine/support/Text.h"
 
 #include <charconv>
-#include <cstdio>
 #include <vector>
 
 namespace models {
 namespace {
 
-constexpr std::string_view kPlaceLabel = rows::kPlace;
-constexpr std::string_view kLongitudeLabel = rows::kLongitude;
-constexpr std::string_view kZoneLabel = rows::kZone;
-constexpr std::string_view kTrueSolarLabel = rows::kTrueSolar;
-constexpr std::string_view kMeanSolarLabel = rows::kMeanSolar;
-constexpr std::string_view kTermsRow = rows::kAstroTerms;
-constexpr std::string_view kNextStemRow = rows::kNextStem;
-constexpr std::string_view kNextDayRow = rows::kNextDay;
+namespace w = words;
 constexpr std::string_view kNameLabel = "姓名：";
 constexpr std::string_view kSexLabel = "性别：";
 constexpr std::string_view kContinuation = "       "; // a chart row without label
@@ -41,7 +33,7 @@ std::vector<std::string_view> rowsOf(std::string_view chart)
 // "东经116.47°" or "西经74.01°" in degrees east.
 std::optional<double> readDegrees(std::string_view text)
 {
-    using rows::kDegree, rows::kEast, rows::kWest;
+    using w::kDegree, w::kEast, w::kWest;
     const bool west = text.starts_with(kWest);
     if (!west && !text.starts_with(kEast))
         return std::nullopt;
@@ -63,46 +55,37 @@ bool readZone(std::string_view text, MomentOptions& o)
     if (space == 0 || space == std::string_view::npos)
         return false;
     o.zone = std::string(text.substr(0, space));
-    if (text.ends_with(rows::kFoldEarlier))
-        o.fold = zones::Fold::earlier;
-    else if (text.ends_with(rows::kFoldLater))
-        o.fold = zones::Fold::later;
+    for (const auto& fold : w::kFolds)
+        if (!fold.row.empty() && text.ends_with(fold.row))
+            o.fold = fold.value;
     return true;
 }
 
 // Reads one header row into the options; false for a row in no form the chart writes.
 bool readRow(std::string_view row, MomentOptions& o, std::string_view& place, std::optional<double>& longitude)
 {
-    if (row.starts_with(kPlaceLabel)) {
-        place = row.substr(kPlaceLabel.size());
+    if (row.starts_with(w::kPlaceRow)) {
+        place = row.substr(w::kPlaceRow.size());
         return true;
     }
-    if (row.starts_with(kLongitudeLabel))
-        return (longitude = readDegrees(row.substr(kLongitudeLabel.size()))).has_value();
-    if (row.starts_with(kZoneLabel))
-        return readZone(row.substr(kZoneLabel.size()), o);
-    if (row.starts_with(kTrueSolarLabel) || row.starts_with(kMeanSolarLabel)) {
+    if (row.starts_with(w::kLongitudeRow))
+        return (longitude = readDegrees(row.substr(w::kLongitudeRow.size()))).has_value();
+    if (row.starts_with(w::kZoneRow))
+        return readZone(row.substr(w::kZoneRow.size()), o);
+    for (const auto& solar : w::kSolarTimes) {
         // The solar time itself is recomputed from the clock time and the longitude.
-        o.solarTime = row.starts_with(kTrueSolarLabel) ? engine::SolarTimeKind::apparent : engine::SolarTimeKind::mean;
-        return true;
+        if (!solar.row.empty() && row.starts_with(solar.row)) {
+            o.solarTime = solar.value;
+            return true;
+        }
     }
-    if (row == kTermsRow)
-        o.terms = TermMethod::astro;
-    else if (row == kNextStemRow)
-        o.lateZi = engine::LateZi::nextStem;
-    else if (row == kNextDayRow)
-        o.lateZi = engine::LateZi::nextDay;
+    if (const auto terms = w::byRow(w::kTermMethods, row))
+        o.terms = *terms;
+    else if (const auto lateZi = w::byRow(w::kLateZis, row))
+        o.lateZi = *lateZi;
     else
         return false;
     return true;
-}
-
-// "5" -> "05", as the window's lists hold the numbers.
-std::string twoDigits(int n)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", n);
-    return text;
 }
 
 // The name between "姓名：" and "性别：" in row 1.
@@ -122,7 +105,7 @@ void readShape(const std::vector<std::string_view>& rows, ChartRequest& request)
 {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if ((rows[i].starts_with("男命：") || rows[i].starts_with("女命：")) && i + 1 < rows.size())
-            request.layout = rows[i + 1].starts_with(kContinuation) ? "竖排" : "横排";
+            request.layout = rows[i + 1].starts_with(kContinuation) ? Layout::vertical : Layout::horizontal;
         if (rows[i].starts_with("年支："))
             request.stars = true;
     }
@@ -183,12 +166,7 @@ std::variant<ChartRequest, std::string> recordRequest(const StoredRecord& record
     ChartRequest request;
     request.name = readName(rows.front());
     request.male = record.sex != "女";
-    const engine::CivilTime c = engine::toCivil(*record.birth);
-    request.year = std::to_string(static_cast<int>(c.date.year()));
-    request.month = twoDigits(static_cast<int>(static_cast<unsigned>(c.date.month())));
-    request.day = twoDigits(static_cast<int>(static_cast<unsigned>(c.date.day())));
-    request.hour = twoDigits(c.hour);
-    request.minute = twoDigits(c.minute);
+    request.birth = std::chrono::floor<std::chrono::minutes>(*record.birth); // the window charts whole minutes
     readShape(rows, request);
     request.moment = std::get<MomentOptions>(std::move(moment));
     return request;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "models/chart/ChartComposer.h"
+#include "models/chart/ChartRequest.h"
 #include "models/records/RecordFile.h"
 
 #include <string>

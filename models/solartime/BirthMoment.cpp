@@ -57,14 +57,30 @@ engine::LocalTime solarTime(const engine::BirthMoment& m, double longitude)
     return engine::LocalTime{m.utc.time_since_epoch()} + std::chrono::seconds{std::llround(seconds)};
 }
 
+Reason reasonOf(zones::Reason reason)
+{
+    switch (reason) {
+    case zones::Reason::unknownZone:
+        return Reason::unknownZone;
+    case zones::Reason::skipped:
+        return Reason::skippedTime;
+    case zones::Reason::repeated:
+        return Reason::repeatedTime;
+    case zones::Reason::unavailable:
+        return Reason::unavailable;
+    default:
+        return Reason::zoneFailure;
+    }
+}
+
 // The zone's reading of the clock time, or the refusal.
-std::optional<std::string> applyZone(engine::BirthMoment& m, const std::string& zone, zones::Fold fold)
+std::optional<Refusal> applyZone(engine::BirthMoment& m, const std::string& zone, zones::Fold fold)
 {
     if (zone.empty())
         return std::nullopt; // the fixed UTC+8 of beijingMoment
     const auto resolved = zones::resolve(zone, m.clock, fold);
     if (const auto* refusal = std::get_if<zones::Refusal>(&resolved))
-        return refusal->message;
+        return Refusal{reasonOf(refusal->reason), refusal->message};
     const auto& r = std::get<zones::Resolved>(resolved);
     m.zone = zone;
     m.utc = r.utc;
@@ -112,12 +128,19 @@ engine::TermSource termSource(TermMethod method)
     return method == TermMethod::astro ? astroTermBeijing : engine::termInstant;
 }
 
-std::variant<engine::BirthMoment, std::string> buildMoment(engine::LocalTime clock, const MomentOptions& options)
+Moment::Moment() : m_birth(engine::beijingMoment(engine::LocalTime{engine::kFirstLunarDay})) {}
+
+bool Moment::ok() const
+{
+    return m_birth.utc.time_since_epoch() == m_birth.clock.time_since_epoch() - m_birth.offset;
+}
+
+std::variant<Moment, Refusal> resolveMoment(engine::LocalTime clock, const MomentOptions& options)
 {
     if (options.terms == TermMethod::astro && !astro::available())
-        return std::string("astronomical terms are not part of this build");
+        return Refusal{Reason::unavailable, "astronomical terms are not part of this build"};
     if (options.solarTime == engine::SolarTimeKind::apparent && !astro::available())
-        return std::string("true solar time is not part of this build");
+        return Refusal{Reason::unavailable, "true solar time is not part of this build"};
     engine::BirthMoment m = engine::beijingMoment(clock);
     m.terms = termSource(options.terms);
     m.lateZi = options.lateZi;
@@ -125,17 +148,18 @@ std::variant<engine::BirthMoment, std::string> buildMoment(engine::LocalTime clo
         return *refusal;
     m.solarKind = options.solarTime;
     if (m.solarKind == engine::SolarTimeKind::clock)
-        return m;
+        return Moment(options, m);
     const auto longitude = options.effectiveLongitude();
     if (!longitude)
-        return std::string("mean and true solar time need a place or a longitude");
+        return Refusal{Reason::noLongitude, "mean and true solar time need a place or a longitude"};
     try {
         m.solar = solarTime(m, *longitude);
     } catch (const std::out_of_range&) {
-        return "no equation of time for " + engine::writeTime(clock) + " (years " + std::to_string(astro::kFirstYear) +
-               "-" + std::to_string(astro::kLastYear) + ")";
+        return Refusal{Reason::outOfRange, "no equation of time for " + engine::writeTime(clock) + " (years " +
+                                               std::to_string(astro::kFirstYear) + "-" +
+                                               std::to_string(astro::kLastYear) + ")"};
     }
-    return m;
+    return Moment(options, m);
 }
 
 std::string offsetText(std::chrono::seconds offset)

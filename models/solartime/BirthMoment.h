@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "engine/calendar/Calendar.h"
+#include "models/Refusal.h"
 #include "models/solartime/Places.h"
 #include "zones/Zones.h"
 
@@ -41,10 +42,34 @@ engine::LocalTime astroTermBeijing(int year, int n);
 
 engine::TermSource termSource(TermMethod method);
 
+class Moment;
+
 // The moment of a clock time under the options, or the reason there is none: an unknown zone, a local time the
 // zone skipped or repeated (without a fold), mean or true solar time without a longitude, a year the astronomy does
 // not cover. Never throws.
-std::variant<engine::BirthMoment, std::string> buildMoment(engine::LocalTime clock, const MomentOptions& options);
+std::variant<Moment, Refusal> resolveMoment(engine::LocalTime clock, const MomentOptions& options);
+
+// A birth moment as charted: the options chosen, with the place, the fold and the term method, and the engine's
+// moment they resolve to. Only resolveMoment builds one, so its clock time, offset and UTC instant always agree;
+// the default is the Beijing moment of the lunar table's first day.
+class Moment
+{
+public:
+    Moment();
+
+    const MomentOptions& options() const { return m_options; }
+    const engine::BirthMoment& birth() const { return m_birth; }
+    engine::LocalTime clock() const { return m_birth.clock; }
+    // The clock time less its offset is the UTC instant.
+    bool ok() const;
+
+private:
+    friend std::variant<Moment, Refusal> resolveMoment(engine::LocalTime clock, const MomentOptions& options);
+    Moment(MomentOptions options, engine::BirthMoment birth) : m_options(std::move(options)), m_birth(birth) {}
+
+    MomentOptions m_options;
+    engine::BirthMoment m_birth;
+};
 
 // "UTC+08:00", "UTC-04:00", "UTC+05:45".
 std::string offsetText(std::chrono::seconds offset);

@@ -10,10 +10,12 @@ bool missesChinaSummerTime(engine::LocalTime clock, const MomentOptions& options
     MomentOptions china;
     china.zone = kChinaZone;
     china.fold = zones::Fold::earlier; // the repeated hour of the autumn change counts too
-    const auto moment = buildMoment(clock, china);
-    if (const auto* m = std::get_if<engine::BirthMoment>(&moment))
-        return m->dst;
-    return true; // the hour skipped in spring: summer time began inside it
+    const auto moment = resolveMoment(clock, china);
+    if (const auto* m = std::get_if<Moment>(&moment))
+        return m->birth().dst;
+    // The hour skipped in spring: summer time began inside it. Any other refusal (no zones in this build) says
+    // nothing about summer time.
+    return std::get<Refusal>(moment).reason == Reason::skippedTime;
 }
 
 } // namespace models

@@ -1,7 +1,7 @@
 ; Inno Setup script for the desktop program on Windows (a recipe: written here, compiled on Windows with
 ; Inno Setup 6). Run after `cmake --build --preset msvc` and windeployqt (see the README's Windows section):
 ;   iscc /DStage=..\..\build-msvc\stage packaging\windows\chengshu-bazi.iss
-#define AppVersion "0.1.0"
+#define AppVersion "0.2.0"
 #ifndef Stage
   #define Stage "..\..\build-msvc\stage"
 #endif

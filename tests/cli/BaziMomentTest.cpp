@@ -56,7 +56,7 @@ const Answered kAnswers[] = {
     // China's summer time, as the JSON states it.
     {{"pillars", "--json", "--tz", "Asia/Shanghai", "1988-07-15 08:00"},
      R"({"time":"1988-07-15 08:00:00","year":"戊辰","month":"己未","day":"辛未","hour":"壬辰",)"
-     R"("solar_time":"1988-07-15 08:00:00","utc":"1988-07-14 23:00:00","utc_offset":"+09:00","dst":true})"
+     R"("solarTime":"1988-07-15 08:00:00","utc":"1988-07-14 23:00:00","utcOffset":"+09:00","dst":true})"
      "\n"},
     // A repeated clock time with a fold.
     {{"pillars", "--tz", "America/New_York", "--fold", "later", "2024-11-03 01:30"}, "甲辰 甲戌 辛未 己丑\n"},

@@ -2,8 +2,8 @@
 // options and values are the words given; a birth read from options is in range; every JSON text is valid JSON and
 // UTF-8, and a string written from UTF-8 reads back to the same text.
 #include "cli/CliJson.h"
-#include "cli/CliOptions.h"
-#include "cli/CliValues.h"
+#include "options/GivenOptions.h"
+#include "options/Values.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <algorithm>

@@ -146,14 +146,14 @@ const RefusedTime kRefusedTimes[] = {
      "00:00:00"},
     // Names are exact: no case folding, trimming or paths.
     {"", at(2024y / 1 / 1, 0h), Fold::none, "no time zone given"},
-    {"Mars/Olympus_Mons", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"Mars/Olympus_Mons\""},
-    {"asia/shanghai", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"asia/shanghai\""},
-    {"Asia/Shanghai ", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"Asia/Shanghai \""},
-    {"../../etc/passwd", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"../../etc/passwd\""},
+    {"Mars/Olympus_Mons", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"Mars/Olympus_Mons\" (an IANA name such as Asia/Shanghai)"},
+    {"asia/shanghai", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"asia/shanghai\" (an IANA name such as Asia/Shanghai)"},
+    {"Asia/Shanghai ", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"Asia/Shanghai \" (an IANA name such as Asia/Shanghai)"},
+    {"../../etc/passwd", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"../../etc/passwd\" (an IANA name such as Asia/Shanghai)"},
     {std::string("Asia/Shanghai\0x", 15), at(2024y / 1 / 1, 0h), Fold::none,
-     "unknown time zone \"" + std::string("Asia/Shanghai\0x", 15) + "\""},
+     "unknown time zone \"" + std::string("Asia/Shanghai\0x", 15) + "\" (an IANA name such as Asia/Shanghai)"},
     // This machine's own setting is no zone: a chart must read the same everywhere.
-    {"localtime", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"localtime\""},
+    {"localtime", at(2024y / 1 / 1, 0h), Fold::none, "unknown time zone \"localtime\" (an IANA name such as Asia/Shanghai)"},
     // Years the calendar arithmetic does not cover.
     {"Asia/Shanghai", at(10000y / 1 / 1, 0h), Fold::none, "the local time lies outside the years 1-9999"},
     {"Asia/Shanghai", local_seconds::max(), Fold::none, "the local time lies outside the years 1-9999"},
@@ -200,7 +200,7 @@ TEST(ToLocal, RefusesUnknownZonesAndFarYears)
 {
     const sys_seconds instant = utcAt(2024y / 1 / 1, 0h);
     EXPECT_EQ(std::get<zones::Refusal>(zones::toLocal("Mars/Olympus_Mons", instant)).message,
-              "unknown time zone \"Mars/Olympus_Mons\"");
+              "unknown time zone \"Mars/Olympus_Mons\" (an IANA name such as Asia/Shanghai)");
     EXPECT_EQ(std::get<zones::Refusal>(zones::toLocal("UTC", sys_seconds::max())).message,
               "the instant lies outside the years 1-9999");
 }

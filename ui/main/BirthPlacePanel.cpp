@@ -1,6 +1,7 @@
 #include "ui/main/BirthPlacePanel.h"
 
 #include "models/records/RecordMoment.h"
+#include "models/solartime/MomentWords.h"
 #include "models/solartime/SummerTimeHint.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WidgetBuilders.h"
@@ -23,51 +24,26 @@ namespace {
 constexpr std::size_t kMatches = 20;
 const QString kFixedZone = QStringLiteral("UTC+8（固定）");
 
-// The choices of a list with the value each stands for, in list order.
-template <typename Value> struct Choice
-{
-    const char* text;
-    Value value;
-};
-
-// clang-format off
-const Choice<engine::SolarTimeKind> kSolarTimes[] = {
-    {"钟表时间", engine::SolarTimeKind::clock},    // the clock time as entered, as always
-    {"平太阳时", engine::SolarTimeKind::mean},     // 4 minutes per degree from the zone's meridian
-    {"真太阳时", engine::SolarTimeKind::apparent}, // mean solar time plus the equation of time
-};
-// clang-format on
-// clang-format off
-const Choice<models::TermMethod> kTermMethods[] = {
-    {"节气：经典公式", models::TermMethod::mean}, // the calendar's own formula, as always
-    {"节气：天文计算", models::TermMethod::astro},
-};
-// clang-format on
-// clang-format off
-const Choice<engine::LateZi> kLateZis[] = {
-    {"子时不换日", engine::LateZi::same}, // 23:00-23:59 keeps its day, as always
-    {"晚子用次日时干", engine::LateZi::nextStem},
-    {"晚子换日", engine::LateZi::nextDay},
-};
-// clang-format on
+// The panel's lists show the options' values in the order of their word tables, by their panel words.
+template <typename Value, std::size_t N> using Choices = std::array<models::words::ValueWords<Value>, N>;
 
 template <typename Value, std::size_t N>
-QComboBox* choiceList(QWidget* parent, const char* name, const char* accessible, const Choice<Value> (&choices)[N])
+QComboBox* choiceList(QWidget* parent, const char* name, const char* accessible, const Choices<Value, N>& choices)
 {
     auto* combo = named(new QComboBox(parent), name);
     combo->setAccessibleName(toQt(accessible));
     for (const auto& choice : choices)
-        combo->addItem(toQt(choice.text));
+        combo->addItem(toQt(choice.panel));
     return combo;
 }
 
-template <typename Value, std::size_t N> Value chosen(const QComboBox* combo, const Choice<Value> (&choices)[N])
+template <typename Value, std::size_t N> Value chosen(const QComboBox* combo, const Choices<Value, N>& choices)
 {
     const int i = combo->currentIndex();
-    return i >= 0 && i < static_cast<int>(N) ? choices[i].value : choices[0].value;
+    return i >= 0 && i < static_cast<int>(N) ? choices[static_cast<std::size_t>(i)].value : choices[0].value;
 }
 
-template <typename Value, std::size_t N> void choose(QComboBox* combo, const Choice<Value> (&choices)[N], Value value)
+template <typename Value, std::size_t N> void choose(QComboBox* combo, const Choices<Value, N>& choices, Value value)
 {
     for (std::size_t i = 0; i < N; ++i)
         if (choices[i].value == value)
@@ -117,9 +93,9 @@ void BirthPlacePanel::buildControls()
     m_zone->setAccessibleName(QStringLiteral("时区"));
     m_zone->setEditable(true); // any IANA zone may be typed
     m_zone->addItems({kFixedZone, toQt(models::kChinaZone)});
-    m_solarTime = choiceList(this, "solarTime", "太阳时", kSolarTimes);
-    m_terms = choiceList(this, "termMethod", "节气算法", kTermMethods);
-    m_lateZi = choiceList(this, "lateZi", "子时", kLateZis);
+    m_solarTime = choiceList(this, "solarTime", "太阳时", models::words::kSolarTimes);
+    m_terms = choiceList(this, "termMethod", "节气算法", models::words::kTermMethods);
+    m_lateZi = choiceList(this, "lateZi", "子时", models::words::kLateZis);
     m_summerHint = named(new QLabel(this), "summerTimeHint");
     m_summerHint->setWordWrap(true);
     m_useChina = named(new QPushButton(QStringLiteral("改用 Asia/Shanghai"), this), "useChinaZone");
@@ -209,9 +185,9 @@ models::MomentOptions BirthPlacePanel::options() const
         if (!m_place || models::degreesText(*typed) != models::degreesText(m_place->longitude))
             o.longitude = typed;
     }
-    o.solarTime = chosen(m_solarTime, kSolarTimes);
-    o.terms = chosen(m_terms, kTermMethods);
-    o.lateZi = chosen(m_lateZi, kLateZis);
+    o.solarTime = chosen(m_solarTime, models::words::kSolarTimes);
+    o.terms = chosen(m_terms, models::words::kTermMethods);
+    o.lateZi = chosen(m_lateZi, models::words::kLateZis);
     return o;
 }
 
@@ -222,9 +198,9 @@ void BirthPlacePanel::setOptions(const models::MomentOptions& o)
     const auto longitude = o.effectiveLongitude();
     m_longitude->setText(longitude ? toQt(models::degreesText(*longitude)) : QString());
     setZone(toQt(o.effectiveZone()));
-    choose(m_solarTime, kSolarTimes, o.solarTime);
-    choose(m_terms, kTermMethods, o.terms);
-    choose(m_lateZi, kLateZis, o.lateZi);
+    choose(m_solarTime, models::words::kSolarTimes, o.solarTime);
+    choose(m_terms, models::words::kTermMethods, o.terms);
+    choose(m_lateZi, models::words::kLateZis, o.lateZi);
 }
 
 bool BirthPlacePanel::noteBirth(engine::LocalTime clock)

@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "engine/support/RangeError.h"
+#include "models/chart/ChartText.h"
 #include "models/chart/DateLists.h"
 #include "models/records/RecordFile.h"
 #include "ui/chart/ChartView.h"
@@ -234,7 +235,7 @@ void Form1::Combo3_Click()
 void Form1::rebuildMonthsAndDays()
 {
     const bool lunar = Combo1->currentText() != kGregorian;
-    const auto months = models::monthTexts(m_landPP, lunar, fromQt(Combo2->currentText()));
+    const auto months = models::monthTexts(lunar, fromQt(Combo2->currentText()));
     refill(Combo3, months.value_or(std::vector<std::string>{}));
     rebuildDays();
 }
@@ -262,27 +263,31 @@ void Form1::setBirthMoment(const engine::LocalTime& t)
     Combo6->setCurrentIndex(civil.minute);
 }
 
-models::ChartRequest Form1::readRequest() const
+std::variant<models::ChartRequest, models::Refusal> Form1::readRequest() const
 {
     models::ChartRequest request;
     request.stars = CheckShen->isChecked();
     request.name = fromQt(TxtName->text());
     request.male = OptSex[0]->isChecked();
-    request.lunar = Combo1->currentText() != kGregorian;
-    request.year = fromQt(Combo2->currentText());
-    request.month = fromQt(Combo3->currentText());
-    request.day = fromQt(Combo4->currentText());
-    request.hour = fromQt(Combo5->currentText());
-    request.minute = fromQt(Combo6->currentText());
-    request.layout = fromQt(ComboPai->currentText());
+    request.layout = models::layoutOf(fromQt(ComboPai->currentText()));
     request.moment = m_birthPlace->options();
+    const std::string year = fromQt(Combo2->currentText()), month = fromQt(Combo3->currentText()),
+                      day = fromQt(Combo4->currentText()), hour = fromQt(Combo5->currentText()),
+                      minute = fromQt(Combo6->currentText());
+    const auto birth = models::birthOfLists({Combo1->currentText() != kGregorian, year, month, day, hour, minute});
+    if (auto refusal = models::refuseName(request.name))
+        return *refusal;
+    if (!birth)
+        return models::Refusal{models::Reason::invalidBirth,
+                               "出生时间无效：" + year + "-" + month + "-" + day + " " + hour + ":" + minute};
+    request.birth = *birth;
     return request;
 }
 
-void Form1::restoreChoices(const models::MomentOptions& moment, const std::string& layout, bool stars)
+void Form1::restoreChoices(const models::MomentOptions& moment, models::Layout layout, bool stars)
 {
     m_birthPlace->setOptions(moment);
-    ComboPai->setEditText(toQt(layout));
+    ComboPai->setEditText(toQt(models::layoutWord(layout)));
     CheckShen->setChecked(stars);
 }
 
@@ -298,20 +303,20 @@ QPoint Form1::besideWindow(QSize size) const
 
 void Form1::Command1_Click()
 {
-    const models::ChartRequest request = readRequest(); // plain data: no Qt types past this line
-    std::string error;
-    const auto lines = m_composer.compose(request, error);
-    if (!lines) {
-        warn(toQt(error)); // "请输入姓名" or why the date cannot be charted; TexCont keeps its chart
+    const auto request = readRequest(); // plain data: no Qt types past this line
+    const auto built = std::holds_alternative<models::Refusal>(request)
+                           ? std::variant<models::Chart, models::Refusal>(std::get<models::Refusal>(request))
+                           : models::chartOf(std::get<models::ChartRequest>(request), engine::systemClock());
+    if (const auto* refusal = std::get_if<models::Refusal>(&built)) {
+        warn(toQt(refusal->message)); // "请输入姓名" or why the date cannot be charted; TexCont keeps its chart
         return;
     }
-    const std::string chart = models::joinLines(*lines);
-    TexCont->setPlainText(toQt(chart));
+    const models::Chart& chart = std::get<models::Chart>(built);
+    TexCont->setPlainText(toQt(models::chartText(chart)));
     TextMark->clear();
-    showSheet(request);
-    ui::savePreferences(request);
-    const auto shown = models::parseRecord(chart); // row 2 holds the Gregorian clock time charted
-    if (shown && shown->birth && m_birthPlace->noteBirth(*shown->birth)) {
+    showSheet(&chart);
+    ui::savePreferences(std::get<models::ChartRequest>(request));
+    if (m_birthPlace->noteBirth(chart.moment.clock())) {
         // The summer-time line opens the panel beside the chart, leaving the keyboard where the person works.
         m_birthPlace->setAttribute(Qt::WA_ShowWithoutActivating);
         if (!m_birthPlace->isVisible()) // beside the window, or in its lower right corner: never over the inputs
@@ -319,7 +324,7 @@ void Form1::Command1_Click()
         m_birthPlace->show();
         m_birthPlace->setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
-    tellStatus(QStringLiteral("已排盘：") + TxtName->text().trimmed());
+    tellStatus(QStringLiteral("已排盘：") + toQt(chart.name));
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/LandPP.h"
 #include "engine/support/DateTime.h"
-#include "models/chart/ChartComposer.h"
+#include "models/chart/Chart.h"
 #include "models/chart/ChartSheet.h"
 #include "models/records/RecordTree.h"
 #include "store/RecordActions.h"
@@ -117,7 +116,7 @@ private:
     // Form1Picture.cpp: the drawn chart, printing and export.
     void buildPicture(QWidget* client);
     void buildPictureMenus();
-    void showSheet(const std::optional<models::ChartRequest>& request);
+    void showSheet(const models::Chart* chart);
     void CommandPicture_Click(bool drawn);
     bool haveSheet();
     void mPrint_Click();
@@ -134,18 +133,17 @@ private:
     void Combo3_Click();
     void Command1_Click();
 
-    models::ChartRequest readRequest() const;
+    // The request the controls show, or the refusal of a name left empty or of lists that show no birth.
+    std::variant<models::ChartRequest, models::Refusal> readRequest() const;
     // Where a panel of that size opens beside the window without covering its inputs.
     QPoint besideWindow(QSize size) const;
     // The moment options, layout and stars a record or the preferences give.
-    void restoreChoices(const models::MomentOptions& moment, const std::string& layout, bool stars);
+    void restoreChoices(const models::MomentOptions& moment, models::Layout layout, bool stars);
     void rebuildMonthsAndDays();
     void rebuildDays();
     void applyResizeFloor();
     void warn(const QString& text);
 
-    LandPP m_landPP;
-    models::ChartComposer m_composer;
     store::RecordStore m_store;
     models::RecordTree m_tree;
     store::RecordActions m_actions{m_store, m_tree};

@@ -108,7 +108,7 @@ void Form1::clearForm()
 {
     TxtName->clear();
     TexCont->clear();
-    showSheet(std::nullopt);
+    showSheet(nullptr);
     TextMark->clear();
     TxtName->setFocus(Qt::ShortcutFocusReason);
 }

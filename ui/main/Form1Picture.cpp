@@ -65,15 +65,9 @@ void Form1::buildPictureMenus()
 }
 
 // The drawn chart follows the chart text: a new chart, a record shown; none for a record without its birth.
-void Form1::showSheet(const std::optional<models::ChartRequest>& request)
+void Form1::showSheet(const models::Chart* chart)
 {
-    std::optional<models::ChartSheet> sheet;
-    if (request) {
-        const models::ChartResult result = m_composer.compute(*request);
-        if (result.data)
-            sheet = models::chartSheet(*result.data, *request, engine::systemClock()());
-    }
-    ChartPicture->setSheet(std::move(sheet));
+    ChartPicture->setSheet(chart ? std::optional(models::chartSheet(*chart)) : std::nullopt);
 }
 
 void Form1::CommandPicture_Click(bool drawn)

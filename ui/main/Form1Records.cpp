@@ -180,7 +180,9 @@ void Form1::ShowRecord(const std::string& group, const std::string& name)
     const auto* made = std::get_if<models::ChartRequest>(&request);
     if (made)
         restoreChoices(made->moment, made->layout, made->stars);
-    showSheet(made ? std::optional(*made) : std::nullopt);
+    const auto chart = made ? models::chartOf(*made, engine::systemClock())
+                            : std::variant<models::Chart, models::Refusal>(models::Refusal{});
+    showSheet(std::get_if<models::Chart>(&chart));
 }
 
 // Qt selects the node under the pointer when a button goes down, so the selection is the node clicked, or the

@@ -1,6 +1,7 @@
 #include "ui/main/Preferences.h"
 
 #include "models/records/RecordMoment.h"
+#include "models/solartime/MomentWords.h"
 #include "ui/common/QtText.h"
 
 #include <QSettings>
@@ -11,48 +12,23 @@ namespace {
 
 constexpr const char* kFileVariable = "CHENGSHU_SETTINGS";
 
-// The values as the file holds them: words, so that the file reads and survives a reordered enumeration.
-template <typename Value> struct Word
+// A value as the file holds it: its word, so that the file reads and survives a reordered enumeration; a word of
+// another version keeps the default.
+template <typename Value, std::size_t N>
+QString wordOf(const std::array<models::words::ValueWords<Value>, N>& table, Value value)
 {
-    const char* word;
-    Value value;
-};
-
-// clang-format off
-const Word<engine::SolarTimeKind> kSolarWords[] = {
-    {"clock", engine::SolarTimeKind::clock},
-    {"mean", engine::SolarTimeKind::mean},
-    {"true", engine::SolarTimeKind::apparent},
-};
-// clang-format on
-// clang-format off
-const Word<models::TermMethod> kTermWords[] = {
-    {"mean", models::TermMethod::mean},
-    {"astro", models::TermMethod::astro},
-};
-// clang-format on
-// clang-format off
-const Word<engine::LateZi> kLateZiWords[] = {
-    {"same", engine::LateZi::same},
-    {"next-stem", engine::LateZi::nextStem},
-    {"next-day", engine::LateZi::nextDay},
-};
-// clang-format on
-
-template <typename Value, std::size_t N> QString wordOf(const Word<Value> (&words)[N], Value value)
-{
-    for (const auto& w : words)
-        if (w.value == value)
-            return QString::fromLatin1(w.word);
-    return QString::fromLatin1(words[0].word);
+    return toQt(models::words::of(table, value).tool);
 }
 
-template <typename Value, std::size_t N> Value valueOf(const Word<Value> (&words)[N], const QString& word)
+template <typename Value, std::size_t N>
+Value valueOf(const std::array<models::words::ValueWords<Value>, N>& table, const QString& word)
 {
-    for (const auto& w : words)
-        if (word == QLatin1String(w.word))
-            return w.value;
-    return words[0].value;
+    return models::words::byTool(table, fromQt(word)).value_or(table[0].value);
+}
+
+QString key(const models::words::OptionNames& option)
+{
+    return QString::fromLatin1(option.settings.data(), static_cast<qsizetype>(option.settings.size()));
 }
 
 QSettings settings()
@@ -76,37 +52,38 @@ std::optional<Preferences> loadPreferences()
     if (!s.contains(QStringLiteral("chart/layout")))
         return std::nullopt;
     Preferences p;
-    p.layout = fromQt(s.value(QStringLiteral("chart/layout")).toString());
+    p.layout = models::layoutOf(fromQt(s.value(QStringLiteral("chart/layout")).toString()));
     p.stars = s.value(QStringLiteral("chart/stars")).toBool();
     models::MomentOptions& o = p.moment;
+    namespace w = models::words;
     const QString placeLongitude = s.value(QStringLiteral("moment/placeLongitude")).toString();
-    o.place = models::placeOfLabel(fromQt(s.value(QStringLiteral("moment/place")).toString()),
+    o.place = models::placeOfLabel(fromQt(s.value(key(w::kPlaceOption)).toString()),
                                    placeLongitude.isEmpty() ? std::nullopt : std::optional(placeLongitude.toDouble()));
     bool ok = false;
-    if (const double degrees = s.value(QStringLiteral("moment/longitude")).toDouble(&ok);
-        ok && degrees >= -180 && degrees <= 180)
+    if (const double degrees = s.value(key(w::kLongitudeOption)).toDouble(&ok); ok && degrees >= -180 && degrees <= 180)
         o.longitude = degrees;
-    o.zone = fromQt(s.value(QStringLiteral("moment/zone")).toString());
-    o.solarTime = valueOf(kSolarWords, s.value(QStringLiteral("moment/solarTime")).toString());
-    o.terms = valueOf(kTermWords, s.value(QStringLiteral("moment/terms")).toString());
-    o.lateZi = valueOf(kLateZiWords, s.value(QStringLiteral("moment/lateZi")).toString());
+    o.zone = fromQt(s.value(key(w::kZoneOption)).toString());
+    o.solarTime = valueOf(w::kSolarTimes, s.value(key(w::kSolarTimeOption)).toString());
+    o.terms = valueOf(w::kTermMethods, s.value(key(w::kTermsOption)).toString());
+    o.lateZi = valueOf(w::kLateZis, s.value(key(w::kLateZiOption)).toString());
     return p;
 }
 
 void savePreferences(const models::ChartRequest& request)
 {
     QSettings s = settings();
+    namespace w = models::words;
     const models::MomentOptions& o = request.moment;
-    s.setValue(QStringLiteral("chart/layout"), toQt(request.layout));
+    s.setValue(QStringLiteral("chart/layout"), toQt(models::layoutWord(request.layout)));
     s.setValue(QStringLiteral("chart/stars"), request.stars);
-    s.setValue(QStringLiteral("moment/place"), o.place ? toQt(models::placeLabel(*o.place)) : QString());
+    s.setValue(key(w::kPlaceOption), o.place ? toQt(models::placeLabel(*o.place)) : QString());
     s.setValue(QStringLiteral("moment/placeLongitude"),
                o.place ? toQt(models::degreesText(o.place->longitude)) : QString());
-    s.setValue(QStringLiteral("moment/longitude"), o.longitude ? QString::number(*o.longitude, 'f', 6) : QString());
-    s.setValue(QStringLiteral("moment/zone"), toQt(o.zone));
-    s.setValue(QStringLiteral("moment/solarTime"), wordOf(kSolarWords, o.solarTime));
-    s.setValue(QStringLiteral("moment/terms"), wordOf(kTermWords, o.terms));
-    s.setValue(QStringLiteral("moment/lateZi"), wordOf(kLateZiWords, o.lateZi));
+    s.setValue(key(w::kLongitudeOption), o.longitude ? QString::number(*o.longitude, 'f', 6) : QString());
+    s.setValue(key(w::kZoneOption), toQt(o.zone));
+    s.setValue(key(w::kSolarTimeOption), wordOf(w::kSolarTimes, o.solarTime));
+    s.setValue(key(w::kTermsOption), wordOf(w::kTermMethods, o.terms));
+    s.setValue(key(w::kLateZiOption), wordOf(w::kLateZis, o.lateZi));
 }
 
 bool drawnViewChosen()

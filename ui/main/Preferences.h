@@ -1,6 +1,6 @@
 #pragma once
 
-#include "models/chart/ChartComposer.h"
+#include "models/chart/ChartRequest.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ namespace ui {
 struct Preferences
 {
     models::MomentOptions moment;
-    std::string layout = "竖排";
+    models::Layout layout = models::Layout::vertical;
     bool stars = false;
 };
 

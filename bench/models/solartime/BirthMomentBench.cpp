@@ -17,9 +17,9 @@ void BM_FourPillarsAstroTrueSolar(benchmark::State& state)
     options.solarTime = engine::SolarTimeKind::apparent;
     options.terms = models::TermMethod::astro;
     engine::LocalTime birth = engine::LocalTime{local_days{year{1995} / 7 / 15}} + hours{8};
-    models::buildMoment(birth, options); // fills the year's term cache
+    models::resolveMoment(birth, options); // fills the year's term cache
     for (auto _ : state) {
-        const auto moment = std::get<engine::BirthMoment>(models::buildMoment(birth, options));
+        const auto moment = std::get<models::Moment>(models::resolveMoment(birth, options)).birth();
         auto pillars = engine::fourPillars(moment);
         benchmark::DoNotOptimize(pillars);
         birth += minutes{7}; // walk within the cached year

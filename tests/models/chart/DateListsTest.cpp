@@ -62,7 +62,7 @@ TEST(DateLists, LunarLeapMonthFollowsItsOrdinaryMonth)
     };
     for (const auto& c : kYears) {
         SCOPED_TRACE(c.year);
-        const auto months = monthTexts(LandPP{}, true, c.year);
+        const auto months = monthTexts(true, c.year);
         ASSERT_TRUE(months);
         ASSERT_EQ(months->size(), c.leap ? 13u : 12u);
         EXPECT_EQ(months->front(), "01");
@@ -76,7 +76,7 @@ TEST(DateLists, LunarLeapMonthFollowsItsOrdinaryMonth)
 
 TEST(DateLists, GregorianMonthsIgnoreTheYear)
 {
-    const auto months = monthTexts(LandPP{}, false, "2020");
+    const auto months = monthTexts(false, "2020");
     ASSERT_TRUE(months);
     EXPECT_EQ(*months,
               (std::vector<std::string>{"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12"}));
@@ -130,7 +130,7 @@ TEST(DateLists, UnlistableChoicesGiveNoList)
         SCOPED_TRACE(std::string(c.year) + " " + c.month);
         EXPECT_FALSE(dayTexts(c.lunar, c.year, c.month));
     }
-    EXPECT_FALSE(monthTexts(LandPP{}, true, "1899"));
+    EXPECT_FALSE(monthTexts(true, "1899"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/chart/ChartSheet.h"
+#include "tests/models/chart/Listed.h"
 
 #include <chrono>
 
@@ -10,16 +11,8 @@ namespace worked {
 
 // 1984-03-02 16:25, male, with stars: pillars 甲子 丙寅 乙未 甲申; the luck runs forward from 丁卯, handed over on
 // 1985-03-03 18:25 at one year of age.
-inline const models::ChartRequest kForwardRequest{.name = "张三",
-                                                  .male = true,
-                                                  .lunar = false,
-                                                  .year = "1984",
-                                                  .month = "03",
-                                                  .day = "02",
-                                                  .hour = "16",
-                                                  .minute = "25",
-                                                  .layout = "竖排",
-                                                  .stars = true};
+inline const models::ChartRequest kForwardRequest =
+    worked::listed("张三", true, false, "1984", "03", "02", "16", "25", "竖排", true);
 
 inline engine::LocalTime day(int y, unsigned m, unsigned d, int h = 0)
 {
@@ -30,8 +23,9 @@ inline engine::LocalTime day(int y, unsigned m, unsigned d, int h = 0)
 // The sheet of a request on a given day; an empty sheet when the request is refused (the caller's test fails).
 inline models::ChartSheet sheetOn(const models::ChartRequest& request, engine::LocalTime today = day(2026, 12, 8))
 {
-    const auto result = models::ChartComposer().compute(request);
-    return result.data ? models::chartSheet(*result.data, request, today) : models::ChartSheet{};
+    const auto chart = models::chartOf(request, [today] { return today; });
+    const auto* made = std::get_if<models::Chart>(&chart);
+    return made ? models::chartSheet(*made) : models::ChartSheet{};
 }
 
 } // namespace worked

@@ -1,5 +1,6 @@
 #include "models/records/RecordMoment.h"
 
+#include "tests/models/chart/Listed.h"
 #include "tests/models/solartime/NeedsLibraries.h"
 
 #include <gtest/gtest.h>
@@ -9,24 +10,18 @@
 namespace {
 
 // A request as the window's controls give it.
-models::ChartRequest request(std::string year, std::string month, std::string day, std::string hour, std::string minute)
+models::ChartRequest request(std::string_view year, std::string_view month, std::string_view day, std::string_view hour,
+                             std::string_view minute)
 {
-    models::ChartRequest r;
-    r.name = "张三";
-    r.year = std::move(year);
-    r.month = std::move(month);
-    r.day = std::move(day);
-    r.hour = std::move(hour);
-    r.minute = std::move(minute);
-    return r;
+    return worked::listed("张三", true, false, year, month, day, hour, minute);
 }
 
 std::string chartOf(const models::ChartRequest& r)
 {
-    std::string error;
-    const auto rows = models::ChartComposer().compose(r, error);
-    EXPECT_TRUE(rows) << error;
-    return rows ? models::joinLines(*rows) : std::string();
+    const auto chart = models::chartOf(r, engine::systemClock());
+    EXPECT_TRUE(std::holds_alternative<models::Chart>(chart));
+    const auto* made = std::get_if<models::Chart>(&chart);
+    return made ? models::chartText(*made) : std::string();
 }
 
 // Saves the chart of `r` as a record, reads it back and re-charts it.
@@ -84,7 +79,7 @@ TEST(RecordMoment, ARecordReChartsAsItWasCharted)
          [](models::ChartRequest& r, const models::Place*, const models::Place*) {
              r.moment.zone = "Asia/Shanghai";
              r.moment.lateZi = engine::LateZi::nextStem;
-             r.layout = "横排";
+             r.layout = models::Layout::horizontal;
              r.stars = true;
          }},
         {"a foreign place: its own zone and longitude", request("2000", "02", "29", "06", "00"),

@@ -21,16 +21,7 @@ using engine::Element;
 // 1984-03-02 16:25, male: 甲子 丙寅 乙未 甲申, stems of wood, fire, wood, wood.
 const models::ChartRequest& kWorked = worked::kForwardRequest;
 // 1990-05-12 08:30: 庚午 辛巳 丁丑 甲辰, stems of metal, metal, fire, wood.
-const models::ChartRequest kMetal{.name = "李四",
-                                  .male = false,
-                                  .lunar = false,
-                                  .year = "1990",
-                                  .month = "05",
-                                  .day = "12",
-                                  .hour = "08",
-                                  .minute = "30",
-                                  .layout = "竖排",
-                                  .stars = false};
+const models::ChartRequest kMetal = worked::listed("李四", false, false, "1990", "05", "12", "08", "30", "竖排", false);
 
 models::ChartSheet sheetOf(const models::ChartRequest& request)
 {

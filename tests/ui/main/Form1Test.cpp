@@ -1,7 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "engine/support/Utf8.h"
-#include "models/chart/ChartComposer.h"
+#include "tests/models/chart/Listed.h"
 #include "tests/ui/main/Form1Fixture.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"
@@ -231,19 +231,22 @@ TEST_F(Form1Test, ChangingCalendarOrYearResetsMonthAndDay)
 
 TEST_F(Form1Test, ChartButtonShowsTheChartModelsText)
 {
+    // The lists as a person sets them.
     const struct
     {
         const char* why;
-        models::ChartRequest request;
+        const char* name;
+        bool male, lunar;
+        const char *year, *month, *day, *hour, *minute, *layout;
+        bool stars;
     } kRequests[] = {
-        {"defaults with a name", {"张三", true, false, "1980", "01", "01", "01", "01", "竖排", false}},
-        {"lunar leap month, female, horizontal, stars, padded name",
-         {"  李四 ", false, true, "2020", "04闰", "15", "08", "30", "横排", true}},
+        {"defaults with a name", "张三", true, false, "1980", "01", "01", "01", "01", "竖排", false},
+        {"lunar leap month, female, horizontal, stars, padded name", "  李四 ", false, true, "2020", "04闰", "15", "08",
+         "30", "横排", true},
     };
-    const models::ChartComposer composer;
     for (const auto& c : kRequests) {
         SCOPED_TRACE(c.why);
-        const auto& r = c.request;
+        const auto& r = c;
         child<QLineEdit>(form, "TxtName")->setText(ui::toQt(r.name));
         optSex(r.male ? 0 : 1)->setChecked(true);
         combo("Combo1")->setCurrentText(r.lunar ? QStringLiteral("农历") : QStringLiteral("公历"));
@@ -257,12 +260,13 @@ TEST_F(Form1Test, ChartButtonShowsTheChartModelsText)
         child<QPlainTextEdit>(form, "TextMark")->setPlainText(QStringLiteral("旧备注"));
 
         EXPECT_TRUE(pressChart().empty());
-        std::string error;
-        const auto lines = composer.compose(r, error);
-        ASSERT_TRUE(lines) << error;
+        const auto request =
+            worked::listed(r.name, r.male, r.lunar, r.year, r.month, r.day, r.hour, r.minute, r.layout, r.stars);
+        const auto made = models::chartOf(request, engine::systemClock());
+        ASSERT_TRUE(std::holds_alternative<models::Chart>(made));
         // The text box keeps paragraphs; with CR LF restored it is the model's text byte for byte.
         EXPECT_EQ(ui::fromQt(chart()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"))),
-                  models::joinLines(*lines));
+                  models::chartText(std::get<models::Chart>(made)));
         EXPECT_TRUE(child<QPlainTextEdit>(form, "TextMark")->toPlainText().isEmpty());
     }
 }

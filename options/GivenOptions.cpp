@@ -1,11 +1,11 @@
-#include "cli/CliOptions.h"
+#include "options/GivenOptions.h"
 
-#include "cli/CliValues.h"
+#include "options/Values.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace cli {
+namespace options {
 namespace {
 
 constexpr NamedOption kEveryCommand[] = {{"--help"}, {"--json"}};
@@ -31,7 +31,7 @@ const NamedOption* findOption(std::span<const NamedOption> known, std::string_vi
 
 } // namespace
 
-GivenOptions::GivenOptions(Args args, std::span<const NamedOption> known, bool takesValues)
+GivenOptions::GivenOptions(Args args, std::span<const NamedOption> known, bool takesValues, bool takesDash)
 {
     // Help is looked for apart from reading, so that it is printed even when another word is wrong.
     for (const std::string_view word : args) {
@@ -39,16 +39,17 @@ GivenOptions::GivenOptions(Args args, std::span<const NamedOption> known, bool t
             break;
         m_help = m_help || word == "--help" || word == "-h";
     }
-    m_error = read(args, known, takesValues).value_or("");
+    m_error = read(args, known, takesValues, takesDash).value_or("");
 }
 
-std::optional<std::string> GivenOptions::read(Args args, std::span<const NamedOption> known, bool takesValues)
+std::optional<std::string> GivenOptions::read(Args args, std::span<const NamedOption> known, bool takesValues,
+                                              bool takesDash)
 {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view word = args[i];
         if (optionsEnded || !isOption(word)) {
-            if (!takesValues)
+            if (!takesValues && !(takesDash && word == "-" && !optionsEnded))
                 return "unexpected argument " + shown(word);
             m_values.push_back(word);
             continue;
@@ -77,6 +78,11 @@ std::optional<std::string> GivenOptions::read(Args args, std::span<const NamedOp
         m_given.emplace_back(option->name, value);
     }
     return std::nullopt;
+}
+
+bool GivenOptions::dash() const
+{
+    return std::ranges::find(m_values, "-") != m_values.end();
 }
 
 bool GivenOptions::has(std::string_view name) const
@@ -122,4 +128,4 @@ std::optional<BirthOptions> readBirthOptions(const GivenOptions& given, std::str
     return std::nullopt;
 }
 
-} // namespace cli
+} // namespace options

@@ -1,4 +1,4 @@
-#include "cli/CliValues.h"
+#include "options/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -45,16 +45,16 @@ TEST(CliValues, ShownQuotesEscapesAndCutsByCharacter)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        EXPECT_EQ(cli::shown(c.value), c.shown);
+        EXPECT_EQ(options::shown(c.value), c.shown);
     }
 }
 
 TEST(CliValues, EchoedCutsLikeShownButLeavesTheTextAsItIs)
 {
-    EXPECT_EQ(cli::echoed("a\"b\t"), "a\"b\t"); // the JSON writer escapes it
-    EXPECT_EQ(cli::echoed(repeated("子", 60)), repeated("子", 60));
-    EXPECT_EQ(cli::echoed(repeated("子", 61)), repeated("子", 60) + "...");
-    EXPECT_EQ(cli::echoed("\xc0\x80"), "<invalid UTF-8>"); // an overlong NUL
+    EXPECT_EQ(options::echoed("a\"b\t"), "a\"b\t"); // the JSON writer escapes it
+    EXPECT_EQ(options::echoed(repeated("子", 60)), repeated("子", 60));
+    EXPECT_EQ(options::echoed(repeated("子", 61)), repeated("子", 60) + "...");
+    EXPECT_EQ(options::echoed("\xc0\x80"), "<invalid UTF-8>"); // an overlong NUL
 }
 
 TEST(CliValues, ReadNumbersTakesOneNumberPerRange)
@@ -80,7 +80,7 @@ TEST(CliValues, ReadNumbersTakesOneNumberPerRange)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        EXPECT_EQ(cli::readNumbers(c.text, ':', {{0, 23}, {0, 59}}), c.numbers);
+        EXPECT_EQ(options::readNumbers(c.text, ':', {{0, 23}, {0, 59}}), c.numbers);
     }
 }
 

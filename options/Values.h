@@ -11,7 +11,7 @@
 
 // Values as the tool reads them from its words and input lines, and as its messages show them back. A reader that
 // fails fills `refusal` with a message that names the value and says what was expected.
-namespace cli {
+namespace options {
 
 // Stands in for text that is not UTF-8 wherever a value is echoed.
 inline constexpr std::string_view kInvalidUtf8 = "<invalid UTF-8>";
@@ -37,4 +37,4 @@ std::optional<engine::LocalTime> readCoveredTime(std::string_view value, std::st
 // why the lunar table has no such date.
 std::optional<engine::LocalDays> readLunarDay(std::string_view value, bool leap, std::string& refusal);
 
-} // namespace cli
+} // namespace options

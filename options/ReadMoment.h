@@ -1,7 +1,8 @@
 #pragma once
 
-#include "cli/CliOptions.h"
 #include "models/solartime/BirthMoment.h"
+#include "models/solartime/MomentWords.h"
+#include "options/GivenOptions.h"
 
 #include <array>
 #include <optional>
@@ -10,14 +11,14 @@
 
 // The options that set the birth moment, shared by the commands that cast pillars: the zone, the place or
 // longitude, the solar time, the term method, the 子 convention and the fold of a repeated clock time.
-namespace cli {
+namespace options {
 
-// clang-format off
 inline constexpr NamedOption kMomentOptions[] = {
-    {"--terms", kValue},      {"--tz", kValue},      {"--place", kValue}, {"--longitude", kValue},
-    {"--solar-time", kValue}, {"--late-zi", kValue}, {"--fold", kValue},
+    {models::words::kTermsOption.tool, kValue},     {models::words::kZoneOption.tool, kValue},
+    {models::words::kPlaceOption.tool, kValue},     {models::words::kLongitudeOption.tool, kValue},
+    {models::words::kSolarTimeOption.tool, kValue}, {models::words::kLateZiOption.tool, kValue},
+    {models::words::kFoldOption.tool, kValue},
 };
-// clang-format on
 
 // A command's own options followed by the moment options.
 template <std::size_t N> constexpr auto withMomentOptions(const std::array<NamedOption, N>& own)
@@ -65,4 +66,4 @@ std::optional<std::string> checkMomentOptions(const GivenOptions& given);
 // text or a value outside -180..180.
 std::optional<double> readLongitude(std::string_view text);
 
-} // namespace cli
+} // namespace options

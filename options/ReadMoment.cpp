@@ -1,13 +1,14 @@
-#include "cli/CliMoment.h"
+#include "options/ReadMoment.h"
 
-#include "cli/CliValues.h"
 #include "engine/support/Text.h"
+#include "models/solartime/MomentWords.h"
+#include "options/Values.h"
 #include "zones/Zones.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace cli {
+namespace options {
 namespace {
 
 constexpr double kMaxLongitude = 180.0;
@@ -52,31 +53,31 @@ std::optional<double> readDegreesMinutes(std::string_view text)
     return west ? -value : value;
 }
 
-template <typename Value>
-std::optional<Value> readChoice(const GivenOptions& given, std::string_view name,
-                                std::initializer_list<std::pair<std::string_view, Value>> choices, Value fallback,
-                                std::string& error)
+// The value of a word option, its default when not given, or nothing with the refusal naming the words it takes.
+template <typename Value, std::size_t N>
+std::optional<Value> readChoice(const GivenOptions& given, const models::words::OptionNames& option,
+                                const std::array<models::words::ValueWords<Value>, N>& table, std::string& error)
 {
-    const auto text = given.value(name);
+    const auto text = given.value(option.tool);
     if (!text)
-        return fallback;
-    for (const auto& [word, value] : choices)
-        if (*text == word)
-            return value;
+        return table[0].value;
+    if (const auto value = models::words::byTool(table, *text))
+        return value;
     std::string words;
-    for (const auto& choice : choices) {
+    for (const auto& w : table) {
+        if (w.tool.empty())
+            continue;
         if (!words.empty())
             words += '|';
-        words += choice.first;
+        words += w.tool;
     }
-    error = std::string(name) + " is " + words + ", not " + shown(*text);
+    error = std::string(option.tool) + " is " + words + ", not " + shown(*text);
     return std::nullopt;
 }
 
 std::optional<models::TermMethod> readTermMethod(const GivenOptions& given, std::string& error)
 {
-    return readChoice(given, "--terms", {{"mean", models::TermMethod::mean}, {"astro", models::TermMethod::astro}},
-                      models::TermMethod::mean, error);
+    return readChoice(given, models::words::kTermsOption, models::words::kTermMethods, error);
 }
 
 // The place a --place names, or the reason: unknown, or ambiguous with the candidates listed.
@@ -97,20 +98,19 @@ const models::Place* readPlace(std::string_view name, std::string& error)
 
 bool readWhere(const GivenOptions& given, models::MomentOptions& o, std::string& error)
 {
-    if (const auto zone = given.value("--tz")) {
-        if (!zones::isKnownZone(*zone)) {
-            error = zones::available() ? "unknown time zone " + shown(*zone) + " (an IANA name such as Asia/Shanghai)"
-                                       : "time zones are not part of this build: --tz " + shown(*zone);
+    if (const auto zone = given.value(models::words::kZoneOption.tool)) {
+        if (auto refusal = zones::refuseZone(*zone)) {
+            error = std::move(refusal->message);
             return false;
         }
         o.zone = *zone;
     }
-    if (const auto place = given.value("--place")) {
+    if (const auto place = given.value(models::words::kPlaceOption.tool)) {
         o.place = readPlace(*place, error);
         if (!o.place)
             return false;
     }
-    if (const auto longitude = given.value("--longitude")) {
+    if (const auto longitude = given.value(models::words::kLongitudeOption.tool)) {
         o.longitude = readLongitude(*longitude);
         if (!o.longitude) {
             error = "not a longitude: " + shown(*longitude) + " (degrees east, -180 to 180: 116.47 or 116°28′)";
@@ -144,25 +144,13 @@ std::optional<double> readLongitude(std::string_view text)
 
 std::optional<models::MomentOptions> readMomentOptions(const GivenOptions& given, std::string& error)
 {
-    using engine::LateZi;
     using engine::SolarTimeKind;
     models::MomentOptions o;
     const auto terms = readTermMethod(given, error);
-    const auto solar =
-        terms ? readChoice(
-                    given, "--solar-time",
-                    {{"clock", SolarTimeKind::clock}, {"mean", SolarTimeKind::mean}, {"true", SolarTimeKind::apparent}},
-                    SolarTimeKind::clock, error)
-              : std::nullopt;
-    const auto lateZi =
-        solar ? readChoice(given, "--late-zi",
-                           {{"same", LateZi::same}, {"next-stem", LateZi::nextStem}, {"next-day", LateZi::nextDay}},
-                           LateZi::same, error)
-              : std::nullopt;
-    const auto fold =
-        lateZi ? readChoice(given, "--fold", {{"earlier", zones::Fold::earlier}, {"later", zones::Fold::later}},
-                            zones::Fold::none, error)
-               : std::nullopt;
+    namespace w = models::words;
+    const auto solar = terms ? readChoice(given, w::kSolarTimeOption, w::kSolarTimes, error) : std::nullopt;
+    const auto lateZi = solar ? readChoice(given, w::kLateZiOption, w::kLateZis, error) : std::nullopt;
+    const auto fold = lateZi ? readChoice(given, w::kFoldOption, w::kFolds, error) : std::nullopt;
     if (!fold || !readWhere(given, o, error))
         return std::nullopt;
     o.terms = *terms;
@@ -170,7 +158,8 @@ std::optional<models::MomentOptions> readMomentOptions(const GivenOptions& given
     o.lateZi = *lateZi;
     o.fold = *fold;
     if (o.solarTime != SolarTimeKind::clock && !o.effectiveLongitude()) {
-        error = "--solar-time " + std::string(*given.value("--solar-time")) + " needs --place or --longitude";
+        error = std::string(w::kSolarTimeOption.tool) + " " + std::string(*given.value(w::kSolarTimeOption.tool)) +
+                " needs --place or --longitude";
         return std::nullopt;
     }
     return o;
@@ -184,4 +173,4 @@ std::optional<std::string> checkMomentOptions(const GivenOptions& given)
     return std::nullopt;
 }
 
-} // namespace cli
+} // namespace options

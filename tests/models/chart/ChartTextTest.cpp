@@ -1,5 +1,6 @@
-#include "models/chart/ChartComposer.h"
+#include "models/chart/ChartText.h"
 
+#include "tests/models/chart/Listed.h"
 #include "tests/models/chart/WorkedCharts.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,7 @@
 namespace {
 
 using namespace std::chrono;
-using models::ChartComposer;
-using models::ChartData;
+using models::Chart;
 using models::ChartRequest;
 
 const engine::Clock kFixedNow = [] { return engine::LocalTime{local_days{year{2024} / 2 / 10}} + hours{8}; };
@@ -30,8 +30,7 @@ struct WholeChart
 // Pillars 甲子 丙寅 乙未 甲申 (day count 30751, 16:00 is 申, 乙 day starts 子 at 丙).
 const WholeChart kForward4333Minutes{
     "male, Gregorian, vertical layout, stars",
-    {.name = "张三", .male = true, .lunar = false, .year = "1984", .month = "03", .day = "02", .hour = "16",
-     .minute = "25", .layout = "竖排", .stars = true},
+    worked::listed("张三", true, false, "1984", "03", "02", "16", "25", "竖排", true),
     worked::chartRows({
         "姓名：张三       性别：男",
         "出生公历：1984-03-02 16:25:00    农历：农历甲子年(鼠)正月三十", // 正月 of 1984 has 30 days from 02-02
@@ -72,8 +71,7 @@ const WholeChart kForward4333Minutes{
 // The chart the command-line tool prints too: see WorkedCharts.h for how it was worked out.
 const WholeChart kBeforeXiaoHan{
     "male, Gregorian, horizontal layout, no stars, January before 小寒",
-    {.name = "李四", .male = true, .lunar = false, .year = "2024", .month = "01", .day = "03", .hour = "10",
-     .minute = "15", .layout = "横排", .stars = false},
+    worked::listed("李四", true, false, "2024", "01", "03", "10", "15", "横排", false),
     worked::kBeforeXiaoHan};
 
 // Lunar 2023 闰二月十五 is 2023-04-05 (the leap month starts 03-22), after 清明 (08:50): pillars 癸卯 丙辰 癸巳,
@@ -81,8 +79,7 @@ const WholeChart kBeforeXiaoHan{
 // minutes = 10 years 192 = 16 days.
 const WholeChart kLeapMonthLateHour{
     "female, lunar leap month, vertical layout, stars, 23:40",
-    {.name = "王小明", .male = false, .lunar = true, .year = "2023", .month = "02闰", .day = "15", .hour = "23",
-     .minute = "40", .layout = "竖排", .stars = true},
+    worked::listed("王小明", false, true, "2023", "02闰", "15", "23", "40", "竖排", true),
     worked::chartRows({
         "姓名：王小明       性别：女",
         "出生公历：2023-04-05 23:40:00    农历：农历癸卯年(兔)闰二月十五",
@@ -126,8 +123,7 @@ const WholeChart kLeapMonthLateHour{
 // 1年0月0天0时, a year after the birth to the minute.
 const WholeChart kBackward4320Minutes{
     "female, lunar ordinary month of a leap year, horizontal layout, stars",
-    {.name = "赵六", .male = false, .lunar = true, .year = "1990", .month = "05", .day = "17", .hour = "07",
-     .minute = "46", .layout = "横排", .stars = true},
+    worked::listed("赵六", false, true, "1990", "05", "17", "07", "46", "横排", true),
     worked::chartRows({
         "姓名：赵六       性别：女",
         "出生公历：1990-06-09 07:46:00    农历：农历庚午年(马)五月十七",
@@ -170,52 +166,49 @@ const WholeChart* const kWholeCharts[] = {&kForward4333Minutes, &kBeforeXiaoHan,
                                           &kBackward4320Minutes};
 // clang-format on
 
-TEST(ChartComposer, WritesWholeChartsRowByRow)
+TEST(ChartText, WritesWholeChartsRowByRow)
 {
-    const ChartComposer composer{kFixedNow};
     for (const WholeChart* c : kWholeCharts) {
         SCOPED_TRACE(c->why);
-        std::string error;
-        const auto lines = composer.compose(c->request, error);
-        ASSERT_TRUE(lines) << error;
-        EXPECT_EQ(error, "");
-        for (std::size_t i = 0; i < std::min(lines->size(), c->rows.size()); ++i)
-            EXPECT_EQ((*lines)[i], c->rows[i]) << "row " << i + 1;
-        EXPECT_EQ(lines->size(), c->rows.size());
+        const auto lines = worked::rowsOf(c->request, kFixedNow);
+        for (std::size_t i = 0; i < std::min(lines.size(), c->rows.size()); ++i)
+            EXPECT_EQ(lines[i], c->rows[i]) << "row " << i + 1;
+        EXPECT_EQ(lines.size(), c->rows.size());
     }
 }
 
-TEST(ChartComposer, JoinsEveryRowWithItsLineEnd)
+TEST(ChartText, EndsEveryRowWithItsLineEnd)
 {
-    const ChartComposer composer{kFixedNow};
-    std::string error;
-    const auto lines = composer.compose(kBeforeXiaoHan.request, error);
-    ASSERT_TRUE(lines) << error;
+    const auto chart = models::chartOf(kBeforeXiaoHan.request, kFixedNow);
+    ASSERT_TRUE(std::holds_alternative<Chart>(chart));
     std::string crlf, lf;
     for (const auto& row : kBeforeXiaoHan.rows) {
         crlf += row + "\r\n";
         lf += row + "\n";
     }
-    EXPECT_EQ(models::joinLines(*lines), crlf); // the two closing empty rows end the text with three CR LF
-    EXPECT_EQ(models::joinLines(*lines, "\n"), lf);
+    EXPECT_EQ(models::chartText(std::get<Chart>(chart)),
+              crlf); // the two closing empty rows end the text with three CR LF
+    EXPECT_EQ(models::chartText(std::get<Chart>(chart), "\n"), lf);
+    EXPECT_EQ(models::joinLines(kBeforeXiaoHan.rows), crlf);
     EXPECT_EQ(models::joinLines({}), "");
 }
 
-TEST(ChartComposer, ComputeGathersTheValuesBehindTheRows)
+TEST(ChartOf, GathersTheValuesBehindTheRows)
 {
-    const ChartComposer composer{kFixedNow};
-    const auto result = composer.compute(kBackward4320Minutes.request);
-    ASSERT_TRUE(result.data) << result.error;
-    const ChartData& d = *result.data;
-    EXPECT_EQ(d.sTime, "1990-06-09 07:46:00");
-    EXPECT_EQ(d.iSex, 0);
-    EXPECT_EQ(d.qiYun, "1年0月0天0时");
-    EXPECT_EQ(d.jiaoYun, "1991-06-09 07:46:00");
-    EXPECT_EQ(d.startAge, 1);
-    EXPECT_EQ(d.startYear, 1991);
-    EXPECT_EQ(d.pillars.hiddenStems[0], "己偏财,丁食神, "); // the filler of 午 stays a lone space
-    ASSERT_TRUE(d.stars);
-    EXPECT_EQ((*d.stars)[4][0], "文昌,红艳"); // 日干 on the year pillar, before any space is appended
+    const auto chart = models::chartOf(kBackward4320Minutes.request, kFixedNow);
+    ASSERT_TRUE(std::holds_alternative<Chart>(chart));
+    const Chart& c = std::get<Chart>(chart);
+    EXPECT_EQ(engine::writeTime(c.moment.clock()), "1990-06-09 07:46:00");
+    EXPECT_TRUE(c.moment.ok());
+    EXPECT_EQ(c.sexFlag(), 0);
+    EXPECT_EQ(models::startSentence(c), "命主于出生后1年0月0天0时开始起运");
+    EXPECT_EQ(engine::writeTime(c.luck.handOver), "1991-06-09 07:46:00");
+    EXPECT_EQ(c.startAge, 1);
+    EXPECT_EQ(c.startYear, 1991);
+    EXPECT_EQ(c.today, kFixedNow());                        // the one clock, read once
+    EXPECT_EQ(c.pillars.hiddenStems[0], "己偏财,丁食神, "); // the filler of 午 stays a lone space
+    ASSERT_TRUE(c.stars);
+    EXPECT_EQ((*c.stars)[4][0], "文昌,红艳"); // 日干 on the year pillar, before any space is appended
 }
 
 // ---- FormatString and StrDateToStr
@@ -285,77 +278,87 @@ TEST(StrDateToStr, WritesTheDateInWordsAndReplacesAnUnreadableOne)
 
 ChartRequest gregorian(const char* name, const char* y, const char* m, const char* d)
 {
-    return {.name = name, .year = y, .month = m, .day = d, .hour = "08", .minute = "30"};
+    return worked::listed(name, true, false, y, m, d, "08", "30");
 }
 
 ChartRequest lunar(const char* y, const char* m, const char* d)
 {
-    return {.name = "张三", .lunar = true, .year = y, .month = m, .day = d, .hour = "08", .minute = "30"};
+    return worked::listed("张三", true, true, y, m, d, "08", "30");
 }
 
 struct Refused
 {
     const char* why;
     ChartRequest request;
+    models::Reason reason;
     const char* message; // the whole message, or nullptr when only its presence is pinned
 };
 
 // clang-format off
 const Refused kRefused[] = {
-    {"empty name", gregorian("", "1990", "05", "12"), "请输入姓名"},
-    {"spaces only", gregorian("   ", "1990", "05", "12"), "请输入姓名"},
-    {"an ideographic space", gregorian("\u3000", "1990", "05", "12"), "请输入姓名"},
-    {"blanks of both kinds and a tab", gregorian(" \u3000\t ", "1990", "05", "12"), "请输入姓名"},
-    {"leap flag on 2023's third month; its leap month follows the second", lunar("2023", "03闰", "01"), nullptr},
-    {"2024 has no leap month", lunar("2024", "01闰", "01"), nullptr},
-    {"day 30 of 2023's first month, which has 29 days", lunar("2023", "01", "30"), nullptr},
-    {"day 30 of 2023's leap second month, which has 29 days", lunar("2023", "02闰", "30"), nullptr},
-    {"lunar 2100 lies outside the table's lunar years", lunar("2100", "01", "01"), nullptr},
-    {"February 30th", gregorian("张三", "2023", "02", "30"), nullptr},
-    {"before the first convertible day", gregorian("张三", "1900", "01", "30"), nullptr},
+    {"empty name", gregorian("", "1990", "05", "12"), models::Reason::noName, "请输入姓名"},
+    {"spaces only", gregorian("   ", "1990", "05", "12"), models::Reason::noName, "请输入姓名"},
+    {"an ideographic space", gregorian("\u3000", "1990", "05", "12"), models::Reason::noName, "请输入姓名"},
+    {"blanks of both kinds and a tab", gregorian(" \u3000\t ", "1990", "05", "12"), models::Reason::noName,
+     "请输入姓名"},
+    {"leap flag on 2023's third month; its leap month follows the second", lunar("2023", "03闰", "01"),
+     models::Reason::noSuchLunarDate, "农历2023年闰03月01日不存在"},
+    {"2024 has no leap month", lunar("2024", "01闰", "01"), models::Reason::noSuchLunarDate, nullptr},
+    {"day 30 of 2023's first month, which has 29 days", lunar("2023", "01", "30"), models::Reason::noSuchLunarDate,
+     "农历2023年01月30日不存在"},
+    {"day 30 of 2023's leap second month, which has 29 days", lunar("2023", "02闰", "30"),
+     models::Reason::noSuchLunarDate, nullptr},
+    {"lunar 2100 lies outside the table's lunar years", lunar("2100", "01", "01"), models::Reason::noSuchLunarDate,
+     nullptr},
+    {"before the first convertible day", gregorian("张三", "1900", "01", "30"), models::Reason::outOfRange,
+     "出生日期超出范围（1900-01-31 至 2101-01-28）：1900-01-30"},
 };
 // clang-format on
 
-TEST(ChartComposer, RefusesWithAMessageAndNoChart)
+TEST(ChartOf, RefusesWithAReasonAndAMessage)
 {
-    const ChartComposer composer{kFixedNow};
     for (const auto& c : kRefused) {
         SCOPED_TRACE(c.why);
-        std::string error;
-        EXPECT_FALSE(composer.compose(c.request, error));
-        EXPECT_NE(error, "");
+        const auto chart = models::chartOf(c.request, kFixedNow);
+        ASSERT_TRUE(std::holds_alternative<models::Refusal>(chart));
+        const auto& refusal = std::get<models::Refusal>(chart);
+        EXPECT_EQ(refusal.reason, c.reason);
+        EXPECT_NE(refusal.message, "");
         if (c.message) {
-            EXPECT_EQ(error, c.message);
+            EXPECT_EQ(refusal.message, c.message);
         }
-        const auto result = composer.compute(c.request);
-        EXPECT_FALSE(result.data);
-        EXPECT_EQ(result.error, error);
     }
-    EXPECT_EQ(models::checkRequest(gregorian("\u3000", "1990", "05", "12")), "请输入姓名");
-    EXPECT_EQ(models::checkRequest(gregorian("张三", "1990", "05", "12")), std::nullopt);
 }
 
-TEST(ChartComposer, WritesTheNameWithoutSurroundingBlanks)
+TEST(ChartOf, WritesTheNameWithoutSurroundingBlanks)
 {
-    const ChartComposer composer{kFixedNow};
-    std::string error;
-    const auto lines = composer.compose(gregorian("\u3000 王 五\t ", "1990", "05", "12"), error);
-    ASSERT_TRUE(lines) << error;
-    EXPECT_EQ(lines->at(0), "姓名：王 五       性别：男"); // inner blanks stay
-    EXPECT_EQ(lines->at(1).substr(0, 34), "出生公历：1990-05-12 08:30:00");
+    const auto lines = worked::rowsOf(gregorian("\u3000 王 五\t ", "1990", "05", "12"), kFixedNow);
+    EXPECT_EQ(lines.at(0), "姓名：王 五       性别：男"); // inner blanks stay
+    EXPECT_EQ(lines.at(1).substr(0, 34), "出生公历：1990-05-12 08:30:00");
 }
 
-TEST(ChartComposer, LeapMarkCountsOnlyForLunarInput)
+TEST(BirthOfLists, ReadsTheLeapMarkOnlyForLunarInput)
 {
-    const ChartComposer composer{kFixedNow};
-    std::string error;
     // The same lunar month without the mark is the ordinary second month, a month before the leap one.
-    const auto ordinary = composer.compose(lunar("2023", "02", "15"), error);
-    ASSERT_TRUE(ordinary) << error;
-    EXPECT_EQ(ordinary->at(1), "出生公历：2023-03-06 08:30:00    农历：农历癸卯年(兔)二月十五");
-    // A Gregorian month text never carries the mark, so one that does is no date.
-    EXPECT_FALSE(composer.compose(gregorian("张三", "2023", "02闰", "15"), error));
-    EXPECT_NE(error, "");
+    const auto ordinary = worked::rowsOf(lunar("2023", "02", "15"), kFixedNow);
+    EXPECT_EQ(ordinary.at(1), "出生公历：2023-03-06 08:30:00    农历：农历癸卯年(兔)二月十五");
+    // A Gregorian month text never carries the mark, so one that does is no date; nor is February 30th.
+    EXPECT_FALSE(models::birthOfLists({false, "2023", "02闰", "15", "08", "30"}));
+    EXPECT_FALSE(models::birthOfLists({false, "2023", "02", "30", "08", "30"}));
+    EXPECT_FALSE(models::birthOfLists({false, "2023", "", "15", "08", "30"})); // an emptied list
+    const auto leap = models::birthOfLists({true, "2023", "02闰", "15", "23", "40"});
+    ASSERT_TRUE(leap && std::holds_alternative<models::LunarBirth>(*leap));
+    const auto& b = std::get<models::LunarBirth>(*leap);
+    EXPECT_TRUE(b.leap && b.year == 2023 && b.month == 2 && b.day == 15 && b.hour == 23 && b.minute == 40);
+}
+
+TEST(GregorianBirth, RefusesADateThatDoesNotExistNamingIt)
+{
+    const auto refused = models::gregorianBirth(2023, 2, 30, 8, 5);
+    ASSERT_TRUE(std::holds_alternative<models::Refusal>(refused));
+    EXPECT_EQ(std::get<models::Refusal>(refused).message, "出生时间无效：2023-02-30 08:05");
+    EXPECT_EQ(std::get<models::Refusal>(refused).reason, models::Reason::invalidBirth);
+    EXPECT_TRUE(std::holds_alternative<engine::LocalTime>(models::gregorianBirth(2024, 2, 29, 23, 59)));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "cli/CliValues.h"
+#include "options/Values.h"
 
 #include "engine/calendar/Calendar.h"
 #include "engine/support/Text.h"
@@ -9,7 +9,7 @@
 
 using namespace engine;
 
-namespace cli {
+namespace options {
 namespace {
 
 constexpr std::size_t kShownCharacters = 60;
@@ -121,4 +121,4 @@ std::optional<LocalDays> readLunarDay(std::string_view value, bool leap, std::st
     return day;
 }
 
-} // namespace cli
+} // namespace options

@@ -10,7 +10,7 @@
 
 // The words after a subcommand's name, read as named options and values, and the options of a birth that several
 // subcommands share.
-namespace cli {
+namespace options {
 
 using Args = std::span<const std::string_view>;
 
@@ -29,9 +29,13 @@ inline constexpr std::string_view kValue = "a value"; // what most options take
 class GivenOptions
 {
 public:
-    // With `takesValues`, words that are no option are values and "--" ends the options; without, they are errors.
-    // A word that starts with '-' is an option, except "-" itself and negative numbers.
-    GivenOptions(Args args, std::span<const NamedOption> known, bool takesValues = false);
+    // With `takesValues`, words that are no option are values and "--" ends the options; without, they are errors,
+    // except "-" (standard input) with `takesDash`. A word that starts with '-' is an option, except "-" itself and
+    // negative numbers.
+    GivenOptions(Args args, std::span<const NamedOption> known, bool takesValues = false, bool takesDash = false);
+
+    // "-" stood among the words as a value of its own (not as an option's value).
+    bool dash() const;
 
     // The first word that cannot be used, named; empty when all can.
     const std::string& error() const { return m_error; }
@@ -45,7 +49,7 @@ public:
     std::optional<std::string> missing(std::initializer_list<std::string_view> required) const;
 
 private:
-    std::optional<std::string> read(Args args, std::span<const NamedOption> known, bool takesValues);
+    std::optional<std::string> read(Args args, std::span<const NamedOption> known, bool takesValues, bool takesDash);
 
     std::vector<std::pair<std::string_view, std::string_view>> m_given; // name, value (empty for a flag)
     std::vector<std::string_view> m_values;
@@ -67,4 +71,4 @@ struct BirthOptions
 // --sex 男|女, --date (given), --time HH:MM, --lunar and --leap; on failure `error` says which is missing or bad.
 std::optional<BirthOptions> readBirthOptions(const GivenOptions& given, std::string& error);
 
-} // namespace cli
+} // namespace options

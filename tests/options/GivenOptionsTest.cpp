@@ -1,4 +1,4 @@
-#include "cli/CliOptions.h"
+#include "options/GivenOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 namespace {
 
-using cli::GivenOptions;
-using cli::NamedOption;
+using options::GivenOptions;
+using options::NamedOption;
 
 constexpr NamedOption kKnown[] = {{"--from", "a year"}, {"--leap"}};
 

@@ -1,0 +1,131 @@
+#include "models/chart/Chart.h"
+
+#include "engine/support/RangeError.h"
+#include "engine/support/Text.h"
+
+#include <cstdio>
+
+using namespace engine;
+
+namespace models {
+namespace {
+
+// Leading and trailing blanks, the ideographic space included, are not part of a name.
+std::string trimName(std::string_view s)
+{
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (std::size_t before = s.size() + 1; s.size() < before;) {
+        before = s.size();
+        s = trimBlanks(s);
+        if (s.starts_with(kIdeographicSpace))
+            s.remove_prefix(kIdeographicSpace.size());
+        if (s.ends_with(kIdeographicSpace))
+            s.remove_suffix(kIdeographicSpace.size());
+    }
+    return std::string(s);
+}
+
+// "05": months, days, hours and minutes as the window's lists and the messages write them.
+std::string twoDigits(int n)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", n);
+    return text;
+}
+
+// The Gregorian clock time of a lunar birth, or why the table has none.
+std::variant<LocalTime, Refusal> resolveLunar(const LunarBirth& b)
+{
+    const auto day = toGregorian(b.year, b.month, b.day, b.leap);
+    if (!day)
+        return Refusal{Reason::noSuchLunarDate, "农历" + std::to_string(b.year) + "年" + (b.leap ? "闰" : "") +
+                                                    twoDigits(b.month) + "月" + twoDigits(b.day) + "日不存在"};
+    return LocalTime{*day} + std::chrono::hours{b.hour} + std::chrono::minutes{b.minute};
+}
+
+// The birth's clock time within the lunar table's days, or the refusal.
+std::variant<LocalTime, Refusal> clockTime(const Birth& birth)
+{
+    auto t = std::holds_alternative<LunarBirth>(birth) ? resolveLunar(std::get<LunarBirth>(birth))
+                                                       : std::variant<LocalTime, Refusal>(std::get<LocalTime>(birth));
+    if (const auto* clock = std::get_if<LocalTime>(&t);
+        clock && (*clock < LocalTime{kFirstLunarDay} || *clock >= LocalTime{kLastLunarDay + std::chrono::days{1}}))
+        return Refusal{Reason::outOfRange, "出生日期超出范围（1900-01-31 至 2101-01-28）：" +
+                                               writeDate(std::chrono::floor<std::chrono::days>(*clock))};
+    return t;
+}
+
+// Every reading of the chart from the engine, once.
+void gather(Chart& c, bool withStars)
+{
+    const BirthMoment& m = c.moment.birth();
+    const PillarChars p = pillarChars(m);
+    c.lunar = toLunar(std::chrono::floor<std::chrono::days>(m.solar));
+    c.previousJie = jiePre(m.beijing(), m.terms);
+    c.nextJie = jieNext(m.beijing(), m.terms);
+    c.conception = conceptionPillar(monthCount(m));
+    c.lifePalace = lifePalace(m);
+    c.pillars = pillarReadings(p);
+    if (withStars)
+        c.stars = starRows(p);
+    c.luck = luckReadings(m, c.sexFlag());
+    // The start age counts calendar-year boundaries between the birth and the hand-over.
+    c.startYear = static_cast<int>(toCivil(c.luck.handOver).date.year());
+    c.startAge = c.startYear - static_cast<int>(toCivil(m.clock).date.year());
+}
+
+} // namespace
+
+std::variant<LocalTime, Refusal> gregorianBirth(int year, int month, int day, int hour, int minute)
+{
+    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (!date.ok() || month < 1 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        return Refusal{Reason::invalidBirth, "出生时间无效：" + std::to_string(year) + "-" + twoDigits(month) + "-" +
+                                                 twoDigits(day) + " " + twoDigits(hour) + ":" + twoDigits(minute)};
+    }
+    return LocalTime{std::chrono::local_days{date}} + std::chrono::hours{hour} + std::chrono::minutes{minute};
+}
+
+std::optional<Refusal> refuseName(std::string_view name)
+{
+    if (trimName(name).empty())
+        return Refusal{Reason::noName, "请输入姓名"};
+    return std::nullopt;
+}
+
+Layout layoutOf(std::string_view word)
+{
+    return word == "竖排" ? Layout::vertical : Layout::horizontal;
+}
+
+std::string_view layoutWord(Layout layout)
+{
+    return layout == Layout::vertical ? "竖排" : "横排";
+}
+
+std::variant<Chart, Refusal> chartOf(const ChartRequest& request, const Clock& now)
+{
+    if (auto refusal = refuseName(request.name))
+        return *refusal;
+    Chart c;
+    c.name = trimName(request.name);
+    try {
+        const auto clock = clockTime(request.birth);
+        if (const auto* refusal = std::get_if<Refusal>(&clock))
+            return *refusal;
+        auto moment = resolveMoment(std::get<LocalTime>(clock), request.moment);
+        if (auto* refusal = std::get_if<Refusal>(&moment))
+            return std::move(*refusal);
+        c.moment = std::get<Moment>(std::move(moment));
+        c.male = request.male;
+        c.layout = request.layout;
+        gather(c, request.stars);
+        c.today = now();
+    } catch (const RangeError& e) {
+        return Refusal{Reason::outOfRange, std::string("日期超出范围：") + e.what()};
+    }
+    return c;
+}
+
+} // namespace models

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "models/chart/ChartRequest.h"
+#include "options/ReadMoment.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The words of one chart request: the birth options of `bazi chart` (--name --sex --date --time --lunar --leap
+// --layout --stars and the moment options), read and checked alike by the tool, its batch lines and the desktop
+// program's --export.
+namespace options {
+
+inline constexpr auto kChartOptions = withMomentOptions(std::array<NamedOption, 9>{{
+    {"--name", kValue},
+    {"--sex", kValue},
+    {"--date", kValue},
+    {"--time", kValue},
+    {"--layout", kValue},
+    {"--lunar"},
+    {"--leap"},
+    {"--stars"},
+    {"--crlf"},
+}});
+
+// The request the options make, typed, or nothing with the reason (naming the option or value) in `error`.
+std::optional<models::ChartRequest> readChartRequest(const GivenOptions& given, std::string& error);
+
+// The request of the desktop program's --export: the chart's options as the tool reads them, without --json, --crlf
+// and --help, which ask for text output.
+std::optional<models::ChartRequest> chartRequestOf(Args args, std::string& error);
+
+} // namespace options
