@@ -43,6 +43,12 @@ private:
 
     void Form_Load();
     void Timer1_Timer();
+    void ShowSolarDays(int curY, int curM);
+    void Label_Newli_Click(int index);
+    void ShowDayInfo(int year, int month, int day);
+    void CheckAstro_Click(); // ui/calendar/FormWNLTerms.cpp
+
+    // ui/calendar/FormWNLNavigation.cpp
     void CommandYearUp_Click();
     void CommandYearDown_Click();
     void CommandMonthUp_Click();
@@ -50,13 +56,9 @@ private:
     void CommandToday_Click();
     void Combo_Year_Click();
     void Combo_Month_Click();
-    void ShowSolarDays(int curY, int curM);
-    void Label_Newli_Click(int index);
-    void ShowDayInfo(int year, int month, int day);
-    void CheckAstro_Click();
-
     // Sets ShownYear and ShownMonth, both lists and all four step buttons, then repaints the grid.
     void moveTo(models::ShownMonth shown);
+
     void showPanel(const models::DayPanel& panel);
     void showClock();
 

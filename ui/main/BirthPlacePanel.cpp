@@ -76,6 +76,19 @@ BirthPlacePanel::BirthPlacePanel(QWidget* parent) : QWidget(parent, Qt::Tool)
 
 void BirthPlacePanel::buildControls()
 {
+    // Created in the order Tab visits them.
+    buildPlace();
+    buildChoices();
+    buildSummerLine();
+    layOut();
+    connect(m_placeEdit, &QLineEdit::textEdited, this, &BirthPlacePanel::placeEdited);
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, &BirthPlacePanel::placeActivated);
+    connect(m_useChina, &QPushButton::clicked, this, &BirthPlacePanel::useChinaZone);
+}
+
+// The place with its completer, and the longitude and zone it fills in.
+void BirthPlacePanel::buildPlace()
+{
     m_placeEdit = named(new QLineEdit(this), "birthPlace");
     m_placeEdit->setAccessibleName(QStringLiteral("出生地"));
     m_placeEdit->setPlaceholderText(QStringLiteral("乌鲁木齐、wulumuqi、wlmq 或 Urumqi"));
@@ -93,15 +106,28 @@ void BirthPlacePanel::buildControls()
     m_zone->setAccessibleName(QStringLiteral("时区"));
     m_zone->setEditable(true); // any IANA zone may be typed
     m_zone->addItems({kFixedZone, toQt(models::kChinaZone)});
+}
+
+void BirthPlacePanel::buildChoices()
+{
     m_solarTime = choiceList(this, "solarTime", "太阳时", models::words::kSolarTimes);
     m_terms = choiceList(this, "termMethod", "节气算法", models::words::kTermMethods);
     m_lateZi = choiceList(this, "lateZi", "子时", models::words::kLateZis);
+}
+
+// Hidden until a birth of China's summer-time years is read on the fixed UTC+8.
+void BirthPlacePanel::buildSummerLine()
+{
     m_summerHint = named(new QLabel(this), "summerTimeHint");
     m_summerHint->setWordWrap(true);
     m_useChina = named(new QPushButton(QStringLiteral("改用 Asia/Shanghai"), this), "useChinaZone");
     m_summerHint->hide();
     m_useChina->hide();
+}
 
+// The place, longitude and zone as a form; the three choices in a row; the summer-time line under them.
+void BirthPlacePanel::layOut()
+{
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("出生地："), m_placeEdit);
     form->addRow(QStringLiteral("经度："), m_longitude);
@@ -116,10 +142,6 @@ void BirthPlacePanel::buildControls()
     column->addLayout(form);
     column->addLayout(choices);
     column->addLayout(hint);
-
-    connect(m_placeEdit, &QLineEdit::textEdited, this, &BirthPlacePanel::placeEdited);
-    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, &BirthPlacePanel::placeActivated);
-    connect(m_useChina, &QPushButton::clicked, this, &BirthPlacePanel::useChinaZone);
 }
 
 void BirthPlacePanel::placeEdited(const QString& text)

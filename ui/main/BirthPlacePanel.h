@@ -37,6 +37,10 @@ public:
 
 private:
     void buildControls();
+    void buildPlace();
+    void buildChoices();
+    void buildSummerLine();
+    void layOut();
     void placeEdited(const QString& text);
     void choosePlace(const models::Place* place);
     void placeActivated(const QString& text);

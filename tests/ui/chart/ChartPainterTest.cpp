@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -143,36 +144,53 @@ TEST(ChartExport, FromTheCommandLine)
         const char* file;
         QStringList birth;
         int exit;
-        const char* message; // in standard error
+        const char* written; // a good export: the file's first bytes, and nothing in standard error
+        const char* message; // a refusal: what standard error says
     };
     const QStringList good = {"--name", "张三", "--sex", "男", "--date", "1984-03-02", "--time", "16:25", "--stars"};
     const Case cases[] = {
-        {"a PDF", "a.pdf", good, 0, ""},
-        {"a PNG, upper-case suffix", "a.PNG", good, 0, ""},
+        {"a PDF", "a.pdf", good, 0, "%PDF-", ""},
+        {"a PNG, upper-case suffix", "a.PNG", good, 0, "\x89PNG", ""},
         {"a lunar leap-month birth",
          "b.png",
          {"--name", "王五", "--sex", "女", "--date", "2023-02-15", "--lunar", "--leap", "--time", "23:40"},
          0,
+         "\x89PNG",
          ""},
         {"a date out of range",
          "c.pdf",
          {"--name", "张三", "--sex", "男", "--date", "2100-01-01", "--time", "08:00"},
          2,
+         "",
          "not a date"},
-        {"no sex", "d.pdf", {"--name", "张三", "--date", "1984-03-02", "--time", "08:00"}, 2, "--sex"},
-        {"an unknown option", "e.pdf", good + QStringList{"--colour"}, 2, "--colour"},
-        {"neither PDF nor PNG", "f.txt", good, 2, ".pdf or a .png"},
+        {"no sex", "d.pdf", {"--name", "张三", "--date", "1984-03-02", "--time", "08:00"}, 2, "", "--sex"},
+        {"an unknown option", "e.pdf", good + QStringList{"--colour"}, 2, "", "--colour"},
+        {"neither PDF nor PNG", "f.txt", good, 2, "", ".pdf or a .png"},
     };
     const QTemporaryDir dir;
+    // Qt warns on standard error when the runtime directory is unset, which would hide a good export's silence.
+    const QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         const QString file = dir.filePath(QString::fromUtf8(c.file));
         QProcess program;
+        program.setProcessEnvironment(environment);
         program.start(QStringLiteral(CHENGSHU_PATH), QStringList{QStringLiteral("--export"), file} + c.birth);
         ASSERT_TRUE(program.waitForFinished(30000));
         EXPECT_EQ(program.exitCode(), c.exit);
-        EXPECT_EQ(QFile::exists(file), c.exit == 0);
-        EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains(QString::fromUtf8(c.message)));
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        if (c.exit == 0) {
+            EXPECT_EQ(errors.toStdString(), "");
+            QFile written(file);
+            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(written.read(8).startsWith(QByteArray(c.written))); // the format the suffix asks for
+        } else {
+            ASSERT_STRNE(c.message, "") << "a refusal row names the message it expects";
+            EXPECT_TRUE(errors.contains(QString::fromUtf8(c.message))) << errors.toStdString();
+            EXPECT_FALSE(QFile::exists(file));
+        }
     }
 }
 
