@@ -112,9 +112,6 @@ long dayCount(LocalDays d);                                  // 1900-01-01 is 10
 int hourBranch(int hour);                                    // [0, 11]; 23:00-00:59 is 子
 int hourStem(long dayCount, int hour);                       // [0, 9]
 
-// Year, month, day and hour pillars as GanZhi texts.
-std::array<std::string, 4> fourPillars(LocalTime t);
-
 // ---- The birth moment (calendar/BirthMoment.cpp)
 
 // The local time the day and hour pillars follow.
@@ -165,7 +162,9 @@ DayHour dayHour(LocalTime solar, LateZi lateZi);
 
 int yearCount(const BirthMoment& m);
 int monthCount(const BirthMoment& m);
+// Year, month, day and hour pillars as GanZhi texts.
 std::array<std::string, 4> fourPillars(const BirthMoment& m);
+std::array<std::string, 4> fourPillars(LocalTime t); // of beijingMoment(t)
 
 // ---- Mean and true solar time (calendar/SolarTime.cpp)
 
