@@ -48,7 +48,9 @@ double equationOfTime(engine::UtcTime utc)
     return last.atStart + fraction * (last.atEnd - last.atStart);
 }
 
-engine::LocalTime solarTime(const engine::BirthMoment& m, double longitude)
+// The astronomical rule: the UTC instant plus 240 s for each degree east of Greenwich and, for true solar time, the
+// equation of time at that instant, to the nearest second.
+engine::LocalTime astronomicalSolarTime(const engine::BirthMoment& m, double longitude)
 {
     const double meanSeconds = longitude * kSecondsPerDegree;
     double seconds = meanSeconds;
@@ -130,7 +132,7 @@ std::variant<engine::BirthMoment, std::string> buildMoment(engine::LocalTime clo
     if (!longitude)
         return std::string("mean and true solar time need a place or a longitude");
     try {
-        m.solar = solarTime(m, *longitude);
+        m.solar = astronomicalSolarTime(m, *longitude);
     } catch (const std::out_of_range&) {
         return "no equation of time for " + engine::writeTime(clock) + " (years " + std::to_string(astro::kFirstYear) +
                "-" + std::to_string(astro::kLastYear) + ")";
