@@ -98,22 +98,6 @@ std::optional<double> MomentOptions::effectiveLongitude() const
     return place ? std::optional(place->longitude) : std::nullopt;
 }
 
-engine::LocalTime astroTermBeijing(int year, int n)
-{
-    if (!astro::available())
-        throw engine::RangeError("astronomical terms are not part of this build");
-    if (year < astro::kFirstYear || year > astro::kLastYear)
-        throw engine::RangeError("year " + std::to_string(year) + " is outside the astronomical terms' years " +
-                                 std::to_string(astro::kFirstYear) + "-" + std::to_string(astro::kLastYear));
-    const auto utc = astro::termInstants(year)[static_cast<std::size_t>(engine::floorMod(n, 24))];
-    return engine::LocalTime{utc.time_since_epoch() + hours{8}};
-}
-
-engine::TermSource termSource(TermMethod method)
-{
-    return method == TermMethod::astro ? astroTermBeijing : engine::termInstant;
-}
-
 std::variant<engine::BirthMoment, std::string> buildMoment(engine::LocalTime clock, const MomentOptions& options)
 {
     if (options.terms == TermMethod::astro && !astro::available())
