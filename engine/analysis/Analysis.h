@@ -35,14 +35,10 @@ inline PillarChars pillarChars(const BirthMoment& m)
             {branchName(year), branchName(month), branchName(dh.day), branchName(dh.branch)}};
 }
 
+// The chart of beijingMoment(t).
 inline PillarChars pillarChars(LocalTime t)
 {
-    const int year = yearCount(t);
-    const int month = monthCount(t);
-    const long day = dayCount(std::chrono::floor<std::chrono::days>(t));
-    const int hour = toCivil(t).hour;
-    return {{stemName(year), stemName(month), stemName(day), stemName(hourStem(day, hour))},
-            {branchName(year), branchName(month), branchName(day), branchName(hourBranch(hour))}};
+    return pillarChars(beijingMoment(t));
 }
 
 // ---- Ten gods and hidden stems (analysis/TenGods.cpp)
@@ -75,9 +71,9 @@ std::string_view elementName(Element element); // 木 火 土 金 水
 // ---- Conception pillar, life palace, void branches (analysis/PalaceVoid.cpp)
 
 std::string conceptionPillar(int monthCount); // 胎元
-std::string lifePalace(LocalTime t);          // 命宫
-// The month of the moment, the hour and calendar year of its solar time (the 子 convention does not move the hour).
+// 命宫: the moment's month, its solar time's hour and calendar year (the 子 convention does not move the hour).
 std::string lifePalace(const BirthMoment& m);
+std::string lifePalace(LocalTime t);                    // of beijingMoment(t)
 std::string_view voidBranches(std::string_view ganZhi); // "戌亥" ...; empty if no decade holds it
 
 // ---- Luck cycles (analysis/Luck.cpp)

@@ -65,14 +65,14 @@ std::string lifePalace(int monthCount, const CivilTime& c)
 
 } // namespace
 
-std::string lifePalace(LocalTime t)
-{
-    return lifePalace(monthCount(t), toCivil(t));
-}
-
 std::string lifePalace(const BirthMoment& m)
 {
     return lifePalace(monthCount(m), toCivil(m.solar));
+}
+
+std::string lifePalace(LocalTime t)
+{
+    return lifePalace(beijingMoment(t));
 }
 
 std::string_view voidBranches(std::string_view ganZhi)

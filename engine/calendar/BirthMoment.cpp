@@ -43,4 +43,9 @@ std::array<std::string, 4> fourPillars(const BirthMoment& m)
     return {ganZhi(yearCount(m)), ganZhi(monthCount(m)), ganZhi(dh.day), hourPillar};
 }
 
+std::array<std::string, 4> fourPillars(LocalTime t)
+{
+    return fourPillars(beijingMoment(t));
+}
+
 } // namespace engine

@@ -112,9 +112,6 @@ long dayCount(LocalDays d);                                  // 1900-01-01 is 10
 int hourBranch(int hour);                                    // [0, 11]; 23:00-00:59 is 子
 int hourStem(long dayCount, int hour);                       // [0, 9]
 
-// Year, month, day and hour pillars as GanZhi texts.
-std::array<std::string, 4> fourPillars(LocalTime t);
-
 // ---- The birth moment (calendar/BirthMoment.cpp)
 
 // The local time the day and hour pillars follow.
@@ -165,11 +162,18 @@ DayHour dayHour(LocalTime solar, LateZi lateZi);
 
 int yearCount(const BirthMoment& m);
 int monthCount(const BirthMoment& m);
+// Year, month, day and hour pillars as GanZhi texts.
 std::array<std::string, 4> fourPillars(const BirthMoment& m);
+std::array<std::string, 4> fourPillars(LocalTime t); // of beijingMoment(t)
 
-// ---- Mean and true solar time (calendar/SolarTime.cpp)
+// ---- Mean and true solar time by the published table rule (calendar/SolarTime.cpp)
+// A chart's solar time is worked astronomically at the birth's instant instead, by the models' birth moment.
 
-LocalTime meanSolarTime(LocalTime t, double degrees, double arcMinutes);
-LocalTime trueSolarTime(LocalTime t);
+// The table rule for mean solar time: the clock read as time on the 120°E meridian, moved 4 minutes for each degree
+// of longitude east of it, to the whole minute.
+LocalTime tableMeanSolarTime(LocalTime t, double degrees, double arcMinutes);
+// The table rule for true solar time: the time plus the equation of time the table lists for its calendar day,
+// whatever the year and the hour.
+LocalTime tableTrueSolarTime(LocalTime t);
 
 } // namespace engine

@@ -65,15 +65,6 @@ int hourStem(long dayCount, int hour)
     return (hourBranch(hour) + 2 * (dayStem % 5)) % 10; // [0, 9]
 }
 
-std::array<std::string, 4> fourPillars(LocalTime t)
-{
-    const long day = dayCount(floor<days>(t));
-    const int hour = toCivil(t).hour;
-    std::string hourPillar(stemName(hourStem(day, hour)));
-    hourPillar += branchName(hourBranch(hour));
-    return {ganZhi(yearCount(t)), ganZhi(monthCount(t)), ganZhi(day), hourPillar};
-}
-
 } // namespace engine
 
 std::int16_t LandPP::GZYear(std::string& sTime) const

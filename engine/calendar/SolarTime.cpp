@@ -105,14 +105,14 @@ int equationOfTime(unsigned month, unsigned day)
 
 namespace engine {
 
-LocalTime meanSolarTime(LocalTime t, double degrees, double arcMinutes)
+LocalTime tableMeanSolarTime(LocalTime t, double degrees, double arcMinutes)
 {
     // 4 minutes of time per degree east of the 120° zone meridian; halves round to even.
     const double x = 4.0 * ((degrees - 120.0) + arcMinutes / 60.0);
     return t + minutes{static_cast<long long>(std::nearbyint(x))};
 }
 
-LocalTime trueSolarTime(LocalTime t)
+LocalTime tableTrueSolarTime(LocalTime t)
 {
     const year_month_day ymd{floor<days>(t)};
     return t + seconds{equationOfTime(static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()))};
@@ -124,12 +124,12 @@ std::string LandPP::PTaiYang(std::string& sTime, double iDu, double iFen) const
 {
     if (!std::isfinite(iDu) || !std::isfinite(iFen) || std::abs(iDu) > 360 || std::abs(iFen) > 6000)
         throw RangeError("longitude " + std::to_string(iDu) + "°" + std::to_string(iFen) + "' is not a longitude");
-    const LocalTime solar = meanSolarTime(acceptDate(sTime, m_now), iDu, iFen);
+    const LocalTime solar = tableMeanSolarTime(acceptDate(sTime, m_now), iDu, iFen);
     return writeAnswerTime(solar, sTime);
 }
 
 std::string LandPP::ZTaiYang(std::string& sTime) const
 {
-    const LocalTime solar = trueSolarTime(acceptDate(sTime, m_now));
+    const LocalTime solar = tableTrueSolarTime(acceptDate(sTime, m_now));
     return writeAnswerTime(solar, sTime);
 }

@@ -48,7 +48,9 @@ double equationOfTime(engine::UtcTime utc)
     return last.atStart + fraction * (last.atEnd - last.atStart);
 }
 
-engine::LocalTime solarTime(const engine::BirthMoment& m, double longitude)
+// The astronomical rule: the UTC instant plus 240 s for each degree east of Greenwich and, for true solar time, the
+// equation of time at that instant, to the nearest second.
+engine::LocalTime astronomicalSolarTime(const engine::BirthMoment& m, double longitude)
 {
     const double meanSeconds = longitude * kSecondsPerDegree;
     double seconds = meanSeconds;
@@ -112,22 +114,6 @@ std::optional<double> MomentOptions::effectiveLongitude() const
     return place ? std::optional(place->longitude) : std::nullopt;
 }
 
-engine::LocalTime astroTermBeijing(int year, int n)
-{
-    if (!astro::available())
-        throw engine::RangeError("astronomical terms are not part of this build");
-    if (year < astro::kFirstYear || year > astro::kLastYear)
-        throw engine::RangeError("year " + std::to_string(year) + " is outside the astronomical terms' years " +
-                                 std::to_string(astro::kFirstYear) + "-" + std::to_string(astro::kLastYear));
-    const auto utc = astro::termInstants(year)[static_cast<std::size_t>(engine::floorMod(n, 24))];
-    return engine::LocalTime{utc.time_since_epoch() + hours{8}};
-}
-
-engine::TermSource termSource(TermMethod method)
-{
-    return method == TermMethod::astro ? astroTermBeijing : engine::termInstant;
-}
-
 Moment::Moment() : m_birth(engine::beijingMoment(engine::LocalTime{engine::kFirstLunarDay})) {}
 
 bool Moment::ok() const
@@ -153,7 +139,7 @@ std::variant<Moment, Refusal> resolveMoment(engine::LocalTime clock, const Momen
     if (!longitude)
         return Refusal{Reason::noLongitude, "mean and true solar time need a place or a longitude"};
     try {
-        m.solar = solarTime(m, *longitude);
+        m.solar = astronomicalSolarTime(m, *longitude);
     } catch (const std::out_of_range&) {
         return Refusal{Reason::outOfRange, "no equation of time for " + engine::writeTime(clock) + " (years " +
                                                std::to_string(astro::kFirstYear) + "-" +

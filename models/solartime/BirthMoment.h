@@ -7,17 +7,13 @@
 #include "engine/calendar/Calendar.h"
 #include "models/Refusal.h"
 #include "models/solartime/Places.h"
+#include "models/solartime/TermSources.h"
 #include "zones/Zones.h"
 
 // The birth moment of a chart built from what a person chose: a zone, a place or a longitude, the solar time, the
 // term method and the 子 convention. The engine receives the finished moment; this layer fills in the zone's
 // offset from the tz database and the astronomical terms and equation of time.
 namespace models {
-
-enum class TermMethod {
-    mean,  // the calendar's mean formula, read as Beijing time
-    astro, // the Sun's apparent longitude, computed astronomically
-};
 
 struct MomentOptions
 {
@@ -36,11 +32,6 @@ struct MomentOptions
     std::string effectiveZone() const;
     std::optional<double> effectiveLongitude() const;
 };
-
-// The astronomical term instants on the Beijing clock; RangeError for a year astro does not cover.
-engine::LocalTime astroTermBeijing(int year, int n);
-
-engine::TermSource termSource(TermMethod method);
 
 class Moment;
 

@@ -1,6 +1,6 @@
 #include "ui/calendar/FormWNL.h"
 
-#include "models/solartime/BirthMoment.h"
+#include "models/solartime/TermSources.h"
 #include "ui/common/Guarded.h"
 #include "ui/common/Twips.h"
 

@@ -3,7 +3,7 @@
 #include "engine/analysis/ReverseLookup.h"
 #include "engine/calendar/GanZhiTables.h"
 #include "engine/support/RangeError.h"
-#include "models/solartime/BirthMoment.h"
+#include "models/solartime/TermSources.h"
 #include "ui/common/Guarded.h"
 #include "ui/common/QtText.h"
 #include "ui/common/Twips.h"

@@ -41,7 +41,7 @@ const std::vector<int> kEquationOfTime[] = {
 };
 // clang-format on
 
-TEST(trueSolarTime, AddsEveryDaysEquationOfTime)
+TEST(tableTrueSolarTime, AddsEveryDaysEquationOfTime)
 {
     constexpr year kLeapYear = 2024y; // 29 February is used
     for (unsigned m = 1; m <= 12; ++m) {
@@ -50,7 +50,7 @@ TEST(trueSolarTime, AddsEveryDaysEquationOfTime)
         for (unsigned d = 1; d <= days.size(); ++d) {
             const engine::LocalTime noon = local_days{kLeapYear / month{m} / day{d}} + 12h;
             SCOPED_TRACE(engine::writeTime(noon));
-            EXPECT_EQ(engine::trueSolarTime(noon) - noon, seconds{days[d - 1]});
+            EXPECT_EQ(engine::tableTrueSolarTime(noon) - noon, seconds{days[d - 1]});
         }
     }
 }

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/calendar/Calendar.h"
-#include "models/solartime/BirthMoment.h"
+#include "models/solartime/TermSources.h"
 
 namespace {
 

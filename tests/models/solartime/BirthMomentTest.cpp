@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <variant>
 
 namespace {
@@ -231,6 +232,73 @@ TEST(BirthMoment, DefaultsReduceToThePlainPillars)
         const auto m = std::get<engine::BirthMoment>(buildMoment(t, defaults));
         ASSERT_EQ(engine::fourPillars(m), engine::fourPillars(t)) << engine::writeTime(t);
         ASSERT_EQ(engine::lifePalace(m), engine::lifePalace(t)) << engine::writeTime(t);
+    }
+}
+
+struct SolarCase
+{
+    const char* why;
+    const char* utc; // read in Etc/UTC, so the clock is the instant
+    double longitude;
+};
+
+// The equation of time is most negative in mid February and most positive in early November; late in both months,
+// and most of all late in December, it moves by 10-30 s a day, so a value taken at the wrong instant shows.
+// clang-format off
+const SolarCase kSolarTimes[] = {
+    {"late February noon, east", "2024-02-26 12:00:00", 116.40},
+    {"late February, the last minutes of the UTC day, west", "1987-02-27 23:58:30", -74.006},
+    {"mid February just after midnight, far east", "2051-02-11 00:01:15", 151.21},
+    {"late November noon, west", "1999-11-28 12:00:00", -118.24},
+    {"late November just after midnight, east", "2024-11-29 00:02:00", 87.62},
+    {"early November noon, near Greenwich", "1930-11-03 12:00:00", 2.35},
+    {"late December, the last minute of the UTC day", "2010-12-22 23:59:00", 121.47},
+    {"late December noon, far west", "2088-12-27 12:00:00", -157.86},
+};
+// clang-format on
+
+// True solar time is the instant plus 240 s per degree east plus the equation of time at that same instant.
+engine::LocalTime expectedSolar(engine::UtcTime utc, double longitude)
+{
+    const double shift = longitude * 240.0 + astro::equationOfTimeSeconds(utc);
+    return engine::LocalTime{utc.time_since_epoch()} + std::chrono::seconds{std::llround(shift)};
+}
+
+engine::BirthMoment trueSolarMoment(engine::LocalTime utcClock, double longitude)
+{
+    models::MomentOptions o;
+    o.zone = "Etc/UTC";
+    o.longitude = longitude;
+    o.solarTime = SolarTimeKind::apparent;
+    return std::get<engine::BirthMoment>(buildMoment(utcClock, o));
+}
+
+TEST(BirthMoment, TrueSolarTimeToTheSecond)
+{
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
+    for (const auto& c : kSolarTimes) {
+        SCOPED_TRACE(c.why);
+        const engine::BirthMoment m = trueSolarMoment(at(c.utc), c.longitude);
+        EXPECT_EQ(engine::writeTime(m.solar), engine::writeTime(expectedSolar(m.utc, c.longitude)));
+    }
+}
+
+// Instants spread over two centuries, at all hours of the day and all longitudes: the solar time stays within a
+// second of the exact sum, which it may round to the neighbouring second.
+TEST(BirthMoment, TrueSolarTimeFollowsTheEquationOfTimeAtTheInstant)
+{
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
+    const engine::LocalTime first = at("1900-01-01 00:00:00");
+    const engine::LocalTime last = at("2100-12-31 23:59:59");
+    constexpr int kCount = 6000;
+    const auto step = (last - first) / kCount;
+    for (int i = 0; i < kCount; ++i) {
+        const engine::LocalTime clock = first + i * step;
+        const double longitude = -180.0 + std::fmod(i * 47.37, 360.0);
+        const engine::BirthMoment m = trueSolarMoment(clock, longitude);
+        const double exact = longitude * 240.0 + astro::equationOfTimeSeconds(m.utc);
+        const double shift = static_cast<double>((m.solar - clock).count());
+        ASSERT_LE(std::abs(shift - exact), 1.0) << engine::writeTime(clock) << " at " << longitude;
     }
 }
 
