@@ -40,6 +40,9 @@ then an empty line, the chart (lines ended by LF) and an empty line.
 
 A file that cannot be read, is empty or binary, or lacks the chart's first two rows gives
 "error: FILE: REASON" on standard error; the others are still read, and the exit status is 1.
+Bytes that are not GB18030 text are shown as U+FFFD, one for each unreadable sequence, as the window
+shows them; the record is still printed, with "bazi: FILE: not GB18030 text in N places; shown as
+U+FFFD" on standard error, and the exit status stays 0.
 
 Options:
   --json   one object per file and line: {"file","name","sex","birth","place","longitude","zone","fold",
@@ -132,6 +135,14 @@ std::string recordJson(const std::string& path, const models::ChartRequest& r, c
         .str();
 }
 
+// What was printed holds U+FFFD for bytes that are no text: the reader is told, but the record still counts.
+void tellReplaced(const std::string& path, std::size_t replaced)
+{
+    std::cout.flush();
+    std::cerr << "bazi: " << path << ": not GB18030 text in " << replaced << (replaced == 1 ? " place" : " places")
+              << "; shown as U+FFFD\n";
+}
+
 // Prints one file's record; the reason it cannot, or nothing.
 std::optional<std::string> printRecord(const std::string& path, bool json)
 {
@@ -140,10 +151,10 @@ std::optional<std::string> printRecord(const std::string& path, bool json)
         return "cannot be read";
     if (bytes->empty())
         return "empty file";
-    const auto text = models::decodeStoredText(*bytes);
-    if (!text || text->find('\0') != std::string::npos)
+    const models::DecodedText decoded = models::decodeStoredText(*bytes);
+    if (decoded.text.find('\0') != std::string::npos)
         return "neither UTF-8 nor GB18030 text";
-    const auto record = models::parseRecord(*text);
+    const auto record = models::parseRecord(decoded.text);
     if (!record)
         return "not a record: the first two rows lack 性别： or 公历：…农历：";
     auto request = models::recordRequest(*record);
@@ -159,6 +170,8 @@ std::optional<std::string> printRecord(const std::string& path, bool json)
     const std::string birth = engine::writeTime(*record->birth);
     std::cout << (json ? recordJson(path, r, birth, matches, chart) : recordText(path, r, birth, matches, chart))
               << '\n';
+    if (decoded.replaced > 0)
+        tellReplaced(path, decoded.replaced);
     return std::nullopt;
 }
 

@@ -12,6 +12,7 @@ packages=(
     libhowardhinnant-date-dev # the date library's tz part, for zones/
     tzdata           # the system tz database that zones/ reads
     nlohmann-json3-dev # JSON for the request lines of `bazi chart -`
+    libicu-dev       # ICU's GB18030 converter, the one Qt writes record files with, for reading them without Qt
     qt6-base-dev     # Qt 6 Widgets, for the windows
     qt6-translations-l10n # Qt's own texts (buttons, file dialogs) in Chinese
     poppler-utils    # pdftotext, which reads the exported PDF back in the tests

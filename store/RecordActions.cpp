@@ -1,7 +1,7 @@
 #include "store/RecordActions.h"
 
+#include "engine/support/Text.h"
 #include "models/records/NameGuard.h"
-#include "store/QtText.h"
 
 #include <QRandomGenerator>
 
@@ -27,6 +27,12 @@ const std::string kImportFailed = "文件导入失败!";
 const std::string kExported = "文件导出成功!";
 const std::string kNoDataDirectory = "无法创建数据目录，记录不能保存";
 const std::string kPerUserData = "程序目录不可写，记录保存在：";
+
+// Names are trimmed as the chart trims the name it shows, so a record's file, its tree node and its chart agree.
+std::string trimmedName(std::string_view text)
+{
+    return std::string(engine::trimName(text));
+}
 
 Outcome told(Effect effect, Notice notice, std::string message)
 {
@@ -95,7 +101,7 @@ Outcome RecordActions::save(const std::string& selected, const RecordDraft& draf
 {
     if (draft.chart.empty())
         return told(Effect::Refused, Notice::Warning, kNoChart);
-    const std::string name = trimmed(draft.name);
+    const std::string name = trimmedName(draft.name);
     if (name.empty())
         return told(Effect::Refused, Notice::Warning, kNoName);
     return writeRecord(selected, name, draft);
@@ -103,7 +109,7 @@ Outcome RecordActions::save(const std::string& selected, const RecordDraft& draf
 
 std::optional<RecordRef> RecordActions::replacedBy(const std::string& selected, const RecordDraft& draft)
 {
-    RecordRef ref{saveGroup(selected), trimmed(draft.name)};
+    RecordRef ref{saveGroup(selected), trimmedName(draft.name)};
     if (draft.chart.empty() || ref.name.empty() || !m_store.recordExists(ref.group, ref.name))
         return std::nullopt;
     return ref;
@@ -147,7 +153,7 @@ std::optional<RecordRef> RecordActions::record(const std::string& key, bool trim
     RecordRef ref{m_tree.find(found->parent)->text, found->text};
     if (!trimmedTexts)
         return ref;
-    ref = {trimmed(ref.group), trimmed(ref.name)};
+    ref = {trimmedName(ref.group), trimmedName(ref.name)};
     if (ref.group.empty() || ref.name.empty())
         return std::nullopt;
     return ref;
@@ -217,7 +223,7 @@ Outcome RecordActions::deleteGroup(const std::string& key)
 Outcome RecordActions::importInto(const std::string& groupKey, const FileQuestion& askSource)
 {
     const TreeNode* group = node(groupKey, NodeKind::Group);
-    const std::string name = group ? trimmed(group->text) : std::string();
+    const std::string name = group ? trimmedName(group->text) : std::string();
     if (name.empty())
         return {};
     const auto source = askSource();

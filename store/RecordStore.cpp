@@ -1,14 +1,12 @@
 #include "store/RecordStore.h"
 
-#include "engine/support/Utf8.h"
-#include "store/QtText.h"
+#include "store/StoreText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -25,7 +23,6 @@ namespace store {
 namespace {
 
 constexpr const char* kFileEncoding = "GB18030";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 const std::string kNoDataDirectory = "无法创建数据目录，记录不能保存";
 const std::string kBadName = "该名称不能用作文件名：";
@@ -86,14 +83,6 @@ bool isControl(unsigned char b)
     return (b < 0x20 && kTextControls.find(static_cast<char>(b)) == std::string_view::npos) || b == 0x7F;
 }
 
-std::string_view withoutByteOrderMark(const QByteArray& bytes)
-{
-    std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (text.starts_with(kByteOrderMark))
-        text.remove_prefix(kByteOrderMark.size());
-    return text;
-}
-
 } // namespace
 
 QByteArray encodeFileText(std::string_view utf8)
@@ -104,28 +93,16 @@ QByteArray encodeFileText(std::string_view utf8)
     return encoder.encode(toQt(utf8));
 }
 
-std::string decodeFileText(const QByteArray& bytes)
+models::DecodedText decodeFileText(const QByteArray& bytes)
 {
-    const std::string_view text = withoutByteOrderMark(bytes);
-    if (engine::utf8::isValid(text))
-        return std::string(text);
-    QStringDecoder decoder(kFileEncoding, QStringConverter::Flag::Stateless);
-    if (!decoder.isValid())
-        return fromQt(QString::fromUtf8(bytes));
-    return fromQt(decoder.decode(bytes));
+    return models::decodeStoredText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 bool looksLikeText(const QByteArray& bytes)
 {
     if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); }))
         return false;
-    if (engine::utf8::isValid(withoutByteOrderMark(bytes)))
-        return true;
-    QStringDecoder decoder(kFileEncoding, QStringConverter::Flag::Stateless);
-    if (!decoder.isValid())
-        return false;
-    [[maybe_unused]] const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    return decodeFileText(bytes).replaced == 0;
 }
 
 RecordStore::RecordStore(std::string programFolder, std::string perUserFolder)
@@ -234,7 +211,11 @@ std::optional<StoredRecord> RecordStore::readRecord(const std::string& group, co
     const auto bytes = readWhole(*path);
     if (!bytes)
         return std::nullopt;
-    return parseRecord(decodeFileText(*bytes));
+    const models::DecodedText decoded = decodeFileText(*bytes);
+    auto record = parseRecord(decoded.text);
+    if (record)
+        record->replaced = decoded.replaced;
+    return record;
 }
 
 bool RecordStore::recordExists(const std::string& group, const std::string& name)

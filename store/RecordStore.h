@@ -3,6 +3,7 @@
 #include "models/records/NameGuard.h"
 #include "models/records/RecordFile.h"
 #include "models/records/RecordTree.h"
+#include "models/records/TextCodec.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,12 +40,12 @@ enum class GroupDeletion {
 // Text as a record file holds it: GB18030 (code page 936 for every character that has one), lossless for the rest.
 QByteArray encodeFileText(std::string_view utf8);
 
-// A file's text as UTF-8: a file that is valid UTF-8 (with or without a byte-order mark) as it is, anything else
-// read as GB18030.
-std::string decodeFileText(const QByteArray& bytes);
+// A file's text as UTF-8, as models::decodeStoredText reads it (the tool reads files the same way): valid UTF-8
+// as it is, anything else as GB18030, with the count of byte sequences shown as U+FFFD.
+models::DecodedText decodeFileText(const QByteArray& bytes);
 
-// True when the bytes are text in one of the two encodings above, without control characters other than tab,
-// line and page ends.
+// True when the bytes are text in one of the two encodings above, nothing replaced, without control characters
+// other than tab, line and page ends.
 bool looksLikeText(const QByteArray& bytes);
 
 class RecordStore
@@ -69,7 +70,8 @@ public:
 
     StoreError saveRecord(const std::string& group, const std::string& name, std::string_view chart,
                           std::string_view remark);
-    // Nothing when the file is missing, too large or not a record (parseRecord).
+    // Nothing when the file is missing, too large or not a record (parseRecord); its `replaced` counts the byte
+    // sequences shown as U+FFFD.
     std::optional<models::StoredRecord> readRecord(const std::string& group, const std::string& name);
     // Whether the group holds a file of that record's name, record or not: a save would replace it.
     bool recordExists(const std::string& group, const std::string& name);

@@ -32,6 +32,24 @@ constexpr std::string_view trimBlanks(std::string_view text, std::string_view bl
     return trimTrailing(trimLeading(text, blanks), blanks);
 }
 
+inline constexpr std::string_view kIdeographicSpace = "\u3000"; // the full-width blank of Chinese text
+
+// A person's name as the chart shows it: without blanks and ideographic spaces at either end, in any mix. The
+// window, the record store and a record read back all trim a name this way, so a record's file, its tree entry
+// and its chart name the same person alike.
+constexpr std::string_view trimName(std::string_view name)
+{
+    for (std::size_t before = name.size() + 1; name.size() < before;) {
+        before = name.size();
+        name = trimBlanks(name);
+        if (name.starts_with(kIdeographicSpace))
+            name.remove_prefix(kIdeographicSpace.size());
+        if (name.ends_with(kIdeographicSpace))
+            name.remove_suffix(kIdeographicSpace.size());
+    }
+    return name;
+}
+
 // A whole text of 1 to 9 decimal digits, so that any of them fits an int; nothing for anything else (signs and
 // blanks included).
 constexpr std::optional<int> readNumber(std::string_view text)

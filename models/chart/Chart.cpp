@@ -10,21 +10,6 @@ using namespace engine;
 namespace models {
 namespace {
 
-// Leading and trailing blanks, the ideographic space included, are not part of a name.
-std::string trimName(std::string_view s)
-{
-    constexpr std::string_view kIdeographicSpace = "\u3000";
-    for (std::size_t before = s.size() + 1; s.size() < before;) {
-        before = s.size();
-        s = trimBlanks(s);
-        if (s.starts_with(kIdeographicSpace))
-            s.remove_prefix(kIdeographicSpace.size());
-        if (s.ends_with(kIdeographicSpace))
-            s.remove_suffix(kIdeographicSpace.size());
-    }
-    return std::string(s);
-}
-
 // "05": months, days, hours and minutes as the window's lists and the messages write them.
 std::string twoDigits(int n)
 {
@@ -89,7 +74,7 @@ std::variant<LocalTime, Refusal> gregorianBirth(int year, int month, int day, in
 
 std::optional<Refusal> refuseName(std::string_view name)
 {
-    if (trimName(name).empty())
+    if (engine::trimName(name).empty())
         return Refusal{Reason::noName, "请输入姓名"};
     return std::nullopt;
 }
@@ -109,7 +94,7 @@ std::variant<Chart, Refusal> chartOf(const ChartRequest& request, const Clock& n
     if (auto refusal = refuseName(request.name))
         return *refusal;
     Chart c;
-    c.name = trimName(request.name);
+    c.name = std::string(trimName(request.name));
     try {
         const auto clock = clockTime(request.birth);
         if (const auto* refusal = std::get_if<Refusal>(&clock))

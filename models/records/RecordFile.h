@@ -2,6 +2,7 @@
 
 #include "engine/support/DateTime.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@ struct StoredRecord
     std::string remark;                     // every remark line followed by CR LF
     std::string sex;                        // after "性别：" in chart line 1, trimmed
     std::optional<engine::LocalTime> birth; // between "公历：" and "农历：" in chart line 2, when that is a date
+    std::size_t replaced = 0;               // byte sequences of the file shown as U+FFFD, as its reader counts them
 };
 
 // The file text: the chart, one more line end, "备注：", the remark and a line end. Every line end is written as

@@ -96,7 +96,7 @@ std::string readName(std::string_view row)
     if (from == std::string_view::npos || to == std::string_view::npos || to < from)
         return {};
     const auto start = from + kNameLabel.size();
-    return std::string(engine::trimBlanks(row.substr(start, to - start)));
+    return std::string(engine::trimName(row.substr(start, to - start))); // as the chart trimmed it
 }
 
 // The layout and the stars as the stored rows show them: 竖排 puts the branches on an unlabelled row under the

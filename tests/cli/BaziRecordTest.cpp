@@ -92,6 +92,28 @@ TEST_F(BaziRecord, ReadsGb18030AsTheWindowWritesIt)
     EXPECT_NE(run.out.find(chart(plain, false)), std::string::npos);
 }
 
+// A file the tool refused before: the stray bytes show as U+FFFD, as the window shows them, and are reported.
+TEST_F(BaziRecord, BadBytesAreShownAsReplacementCharactersAndReported)
+{
+    // 张 D5C5, then 0xFF and 0x80, which start no GB18030 code, in the name; the labels as in the test above.
+    const std::string text = "\xD0\xD5\xC3\xFB\xA3\xBA\xD5\xC5\xFF\x80       \xD0\xD4\xB1\xF0\xA3\xBA\xC4\xD0\r\n"
+                             "\xB3\xF6\xC9\xFA\xB9\xAB\xC0\xFA\xA3\xBA"
+                             "1984-03-02 16:25:00    \xC5\xA9\xC0\xFA\xA3\xBA\r\n\r\n";
+    const std::string path = write("bad.txt", text);
+    for (const bool json : {false, true}) {
+        SCOPED_TRACE(json ? "--json" : "text");
+        const BaziRun run = json ? runBazi({"record", "--json", path}) : runBazi({"record", path});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "bazi: " + path + ": not GB18030 text in 2 places; shown as U+FFFD\n");
+        EXPECT_NE(run.out.find(json ? "\"name\":\"张\uFFFD\uFFFD\"" : "name: 张\uFFFD\uFFFD\n"), std::string::npos)
+            << run.out;
+    }
+    // Another file that fails keeps its own error and exit status.
+    const BaziRun both = runBazi({"record", path, write("note.txt", "购物清单\r\n")});
+    EXPECT_EQ(both.status, 1);
+    EXPECT_EQ(splitLines(both.err).size(), 2u);
+}
+
 TEST_F(BaziRecord, UnreadableFilesGiveAnErrorLineAndTheOthersAreStillRead)
 {
     const std::string good = write("good.txt", models::composeRecord(chart(kKashgar, true), ""));

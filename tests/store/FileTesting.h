@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/QtText.h"
+#include "store/StoreText.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "store/RecordActions.h"
 
-#include "store/QtText.h"
+#include "store/StoreText.h"
 #include "tests/store/FileTesting.h"
 
 #include <QDir>
@@ -161,6 +161,35 @@ TEST_F(RecordActionsTest, SavingANameTwiceKeepsOneNodeAndTheSecondChart)
     EXPECT_EQ(again.effect, Effect::Done);
     EXPECT_EQ(children("zuOther"), std::vector<std::string>{"张三"});
     EXPECT_TRUE(readBytes(data(QStringLiteral("/其他/张三.txt"))).contains(store::encodeFileText("第二次")));
+}
+
+// The file a save writes: the chart, an empty line, "备注：", the remark with every line ended by CR LF, all in
+// GB18030. The expected bytes are written out here: 第 B5DA 一 D2BB 行 D0D0 二 B6FE 三 C8FD, 备注： B1B8 D7A2 A3BA.
+TEST_F(RecordActionsTest, SaveWritesTheRemarkAfterItsLabel)
+{
+    const struct
+    {
+        const char* why;
+        std::string remark;
+        QByteArray written; // after the chart and its empty line
+    } kCases[] = {
+        {"lines ended by LF, CR LF or nothing all end in CR LF", "第一行\n第二行\r\n第三行",
+         QByteArray::fromHex("B1B8D7A2A3BA0D0A B5DAD2BBD0D00D0A B5DAB6FED0D00D0A B5DAC8FDD0D00D0A")},
+        {"an empty remark still has its label and a line end", "", QByteArray::fromHex("B1B8D7A2A3BA0D0A0D0A")},
+        {"characters outside GB 2312 in four bytes: 㐀 8139EE39, 𠀀 95328236", "㐀𠀀",
+         QByteArray::fromHex("B1B8D7A2A3BA0D0A 8139EE39 95328236 0D0A")},
+    };
+    start();
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.why);
+        ASSERT_EQ(actions.save("", {"张三", kChart, c.remark}).effect, Effect::Done);
+        const QByteArray bytes = readBytes(data(QStringLiteral("/其他/张三.txt")));
+        EXPECT_EQ(bytes, store::encodeFileText(kChart) + "\r\n" + c.written);
+        const auto read = store.readRecord("其他", "张三"); // the four-byte codes read back as themselves
+        ASSERT_TRUE(read);
+        EXPECT_TRUE(read->remark.starts_with(c.remark.substr(0, c.remark.find('\n'))));
+        EXPECT_EQ(read->replaced, 0u);
+    }
 }
 
 TEST_F(RecordActionsTest, SaveRebuildsATreeThatLostOther)

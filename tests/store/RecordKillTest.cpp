@@ -1,5 +1,5 @@
-#include "store/QtText.h"
 #include "store/RecordStore.h"
+#include "store/StoreText.h"
 #include "tests/store/RecordSaveLoopContents.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "store/RecordStore.h"
 
-#include "store/QtText.h"
+#include "store/StoreText.h"
 #include "tests/store/FileTesting.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 // the selection and the text boxes, ask RecordActions, and show what it answers.
 #include "ui/main/Form1.h"
 
+#include "engine/support/Text.h"
 #include "models/records/RecordMoment.h"
 
 #include "ui/common/Guarded.h"
@@ -183,6 +184,8 @@ void Form1::ShowRecord(const std::string& group, const std::string& name)
     const auto chart = made ? models::chartOf(*made, engine::systemClock())
                             : std::variant<models::Chart, models::Refusal>(models::Refusal{});
     showSheet(std::get_if<models::Chart>(&chart));
+    if (record->replaced > 0) // the text shown holds U+FFFD where the file's bytes were no text: never silently
+        tellStatus(QStringLiteral("记录含 %1 处无法识别的字节，已显示为 \uFFFD").arg(record->replaced));
 }
 
 // Qt selects the node under the pointer when a button goes down, so the selection is the node clicked, or the
@@ -283,7 +286,7 @@ void Form1::shuDel_Click()
 void Form1::shuDao_Click()
 {
     const TreeNode* node = selectedNode();
-    const QString proposed = node ? toQt(node->text).trimmed() : QString();
+    const QString proposed = node ? toQt(engine::trimName(node->text)) : QString();
     showOutcome(m_actions.exportRecord(selectedKey(), [this, &proposed] { return askFileName(true, proposed); }));
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -25,6 +27,55 @@ TEST(Text, TrimBlanksDropsSpacesAndTabsAtBothEndsOnly)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(engine::trimBlanks(c.text), c.trimmed);
+    }
+}
+
+TEST(Text, TrimNameDropsBlanksAndIdeographicSpacesAtBothEnds)
+{
+    const struct
+    {
+        std::string_view name;
+        std::string_view trimmed;
+        const char* why;
+    } cases[] = {
+        {"\u3000 \t\u3000张三\u3000\t \u3000", "张三", "the two kinds mixed, several deep"},
+        {"张\u3000三", "张\u3000三", "an ideographic space inside stays"},
+        {"\u3000\u3000", "", "only ideographic spaces"},
+        {"\xE3\x80", "\xE3\x80", "a cut-off ideographic space is not one"},
+        {"\n张三\r", "\n张三\r", "line ends are no blanks"},
+        {"\xC2\xA0张三", "\xC2\xA0张三", "nor is the no-break space"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(engine::trimName(c.name), c.trimmed);
+    }
+    static_assert(engine::trimName(" \u3000甲 ") == "甲");
+}
+
+// Every text of up to six pieces, each a blank, an ideographic space or a letter: the name keeps exactly the part
+// from its first letter to its last.
+TEST(Text, TrimNameKeepsEverythingFromTheFirstLetterToTheLast)
+{
+    constexpr std::string_view kPieces[] = {" ", "\t", "\u3000", "甲", "a"};
+    constexpr auto isBlank = [](std::size_t piece) { return piece < 3; };
+    std::size_t total = 1;
+    for (int length = 0; length <= 6; ++length, total *= std::size(kPieces)) {
+        for (std::size_t code = 0; code < total; ++code) {
+            std::string text, kept;
+            std::string pending; // blanks after the last letter so far
+            for (std::size_t rest = code, i = 0; i < static_cast<std::size_t>(length);
+                 ++i, rest /= std::size(kPieces)) {
+                const std::size_t piece = rest % std::size(kPieces);
+                text += kPieces[piece];
+                if (isBlank(piece)) {
+                    pending += kPieces[piece];
+                } else {
+                    kept += (kept.empty() ? "" : pending) + std::string(kPieces[piece]);
+                    pending.clear();
+                }
+            }
+            ASSERT_EQ(engine::trimName(text), kept) << '"' << text << '"';
+        }
     }
 }
 

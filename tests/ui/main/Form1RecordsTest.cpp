@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -162,6 +163,23 @@ TEST_F(Form1RecordsTest, ClickingARecordShowsItsChartAndRestoresTheInputs)
         EXPECT_EQ(combo(c.combo)->currentText(), ui::toQt(c.text));
         EXPECT_EQ(combo(c.combo)->count(), c.count); // the lists were rebuilt for a Gregorian May
     }
+}
+
+// Bytes that are no text are shown as U+FFFD, and the status line says how many there were.
+TEST_F(Form1RecordsTest, ARecordWithBadBytesSaysSoOnTheStatusLine)
+{
+    chartZhangSan();
+    trigger("mSave");
+    const QModelIndex record = node(node(root(), QStringLiteral("其他")), QStringLiteral("张三"));
+    click(record);
+    EXPECT_FALSE(form.statusBar()->currentMessage().startsWith(QStringLiteral("记录含"))); // a clean record
+    QFile file(data(QStringLiteral("/其他/张三.txt")));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("\xFF\x80\r\n"); // two bytes that start no GB18030 code, after the remark
+    file.close();
+    click(record);
+    EXPECT_EQ(form.statusBar()->currentMessage(), QStringLiteral("记录含 2 处无法识别的字节，已显示为 \uFFFD"));
+    EXPECT_EQ(text("TextMark")->toPlainText(), QStringLiteral("第一行\n第二行\n\uFFFD\uFFFD\n"));
 }
 
 TEST_F(Form1RecordsTest, RightClickOffersTheMenuOfTheNodeKind)

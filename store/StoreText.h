@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-// The bridge between the program's UTF-8 std::string and Qt's QString, for the store and the windows above it.
+// The store's own conversion between its UTF-8 std::string and Qt's QString, for paths and file text. It is private
+// to the store and its tests: the windows convert through ui/common/QtText.h, and no store header includes this one.
 namespace store {
 
 inline QString toQt(std::string_view text)
@@ -16,12 +17,6 @@ inline QString toQt(std::string_view text)
 inline std::string fromQt(const QString& text)
 {
     return text.toStdString(); // UTF-8
-}
-
-// Without the white space at either end, Unicode's (the ideographic space included) as Qt counts it.
-inline std::string trimmed(std::string_view text)
-{
-    return fromQt(toQt(text).trimmed());
 }
 
 } // namespace store
