@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks what the compiler cannot: that includes point down the layers (engine <- models <- store <- ui <- app;
-# the tool uses models and engine; astro/ and zones/ sit beside the engine), that the engine and the models stay
+# the option reader uses models and serves the tool and the program; the tool uses options, models and engine;
+# astro/ and zones/ sit beside the engine), that the engine and the models stay
 # free of Qt and of the astronomy and time-zone libraries where they must, and that every source file is laid out
 # as .clang-format says. Exits non-zero and names each offending line or file.
 set -uo pipefail
@@ -21,10 +22,14 @@ forbid()
 }
 
 qt='^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q'
-forbid "engine models astro zones cli" "$qt" "Qt include below the store"
-forbid "engine models astro zones cli" '#include "(ui|store|app)/' "include of a layer above"
-forbid "engine astro zones" '#include "(models|cli)/' "include of a layer above"
-forbid "models" '#include "cli/' "models include the tool"
+forbid "engine models options astro zones cli" "$qt" "Qt include below the store"
+forbid "engine models options astro zones cli" '#include "(ui|store|app)/' "include of a layer above"
+forbid "engine astro zones" '#include "(models|options|cli)/' "include of a layer above"
+forbid "models" '#include "(options|cli)/' "models include the option reader or the tool"
+forbid "options" '#include "cli/' "the option reader includes the tool"
+forbid "app" '#include "cli/' "the desktop program includes the tool (it shares options/ with it)"
+# The models call the engine's typed functions; the published text methods are the calculation class's interface.
+forbid "models" '#include "engine/LandPP.h"|\bLandPP\b' "models use the text methods of LandPP"
 forbid "store" '#include "(ui|app)/' "the store includes the windows"
 forbid "engine" '#include "(astro|zones)/|#include <(erfa|date/)' "the engine depends on a library"
 forbid "ui" '#include "app/' "the windows include the program"

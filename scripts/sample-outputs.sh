@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Writes what a bazi binary answers on a wide, fixed sample of every command into a folder, one file per command,
+# Writes what a bazi binary answers on a wide, fixed sample of every command (both layouts, with and without stars,
+# every moment option, batches, records read back, refused words) into a folder, one file per command,
 # so that two builds can be compared byte for byte: a change that must not alter output is proven by
 #   scripts/sample-outputs.sh OLD/bazi old && scripts/sample-outputs.sh NEW/bazi new && diff -r old new
 # Usage: scripts/sample-outputs.sh BAZI OUTDIR [CHARTS]   (CHARTS: births charted one process each, default 3000)
@@ -83,5 +84,86 @@ head -1500 "$out/pillars.txt" | awk 'NF == 4' | while read -r y m d h; do
         "$bazi" lookup "$y" "$m" "$d" "$h" --from "$from" >>"$out/lookup.txt" 2>&1
         echo "exit $?" >>"$out/lookup.txt"
     done
+done
+# Every moment option, on a sample of births: places, zones with summer time and folds, longitudes, mean and true
+# solar time, astronomical terms and the 子 conventions, as text and JSON, and on the pillars and readings commands.
+moment_options=(
+    "--place 喀什 --solar-time true"
+    "--place 哈尔滨 --solar-time mean --late-zi next-day"
+    "--tz America/New_York --fold earlier"
+    "--tz Asia/Shanghai --fold later --terms astro"
+    "--longitude 116°28′ --solar-time true --late-zi next-stem"
+    "--longitude -74.006 --solar-time mean --terms astro"
+    "--terms astro"
+    "--late-zi next-day"
+)
+head -400 "$work/births" | while read -r i date time; do
+    opts=${moment_options[i % ${#moment_options[@]}]}
+    # shellcheck disable=SC2086
+    {
+        "$bazi" chart --name "测试$i" --sex 男 --date "$date" --time "$time" $opts
+        "$bazi" chart --json --name "测试$i" --sex 女 --date "$date" --time "$time" --stars $opts
+        "$bazi" readings --sex 男 --date "$date" --time "$time" $opts
+        echo "exit $?"
+    } >>"$out/moment.txt" 2>&1
+done
+head -3000 "$work/moments" >"$work/some-moments"
+for opts in "${moment_options[@]}"; do
+    # shellcheck disable=SC2086
+    "$bazi" pillars --json $opts - <"$work/some-moments" >>"$out/pillars-moment.json" 2>&1
+done
+
+# Charts in batches, as JSON and as text, with refused lines among them.
+awk 'BEGIN { srand(31); for (i = 0; i < 2000; i++) {
+        y = 1901 + int(rand() * 198); m = 1 + int(rand() * 12); d = 1 + int(rand() * 28);
+        printf "{\"name\":\"批%d\",\"sex\":\"%s\",\"date\":\"%04d-%02d-%02d\",\"time\":\"%02d:%02d\"%s%s}\n", i,
+            i % 2 ? "男" : "女", y, m, d, int(rand() * 24), int(rand() * 60), i % 3 ? ",\"stars\":true" : "",
+            i % 7 == 0 ? ",\"layout\":\"横排\",\"lunar\":true" : "" }
+    print "not json"; print "{\"name\":\"x\",\"sex\":\"男\",\"date\":\"2023-02-30\",\"time\":\"08:00\"}"
+    print "{\"name\":\"x\",\"sex\":\"男\",\"date\":\"1990-05-12\",\"time\":\"08:00\",\"tz\":\"Mars/Base\"}" }' \
+    >"$work/batch"
+"$bazi" chart - --json <"$work/batch" >"$out/batch.json" 2>&1
+echo "exit $?" >>"$out/batch.json"
+"$bazi" chart - --crlf <"$work/batch" >"$out/batch.txt" 2>&1
+echo "exit $?" >>"$out/batch.txt"
+
+# Records: charts stored as the window stores them (GB18030, CR LF, the remark after 备注：), read back.
+mkdir -p "$work/records"
+head -200 "$work/births" | while read -r i date time; do
+    opts=${moment_options[i % ${#moment_options[@]}]}
+    extra=()
+    ((i % 3 == 1)) && extra+=(--layout 横排)
+    ((i % 2)) && extra+=(--stars)
+    # shellcheck disable=SC2086
+    if "$bazi" chart --crlf --name "记录$i" --sex 男 --date "$date" --time "$time" "${extra[@]}" $opts \
+        >"$work/chart" 2>/dev/null; then
+        printf '备注：\r\n第%d号\r\n' "$i" >>"$work/chart"
+        iconv -f UTF-8 -t GB18030 "$work/chart" >"$work/records/记录$i.txt"
+    fi
+done
+"$bazi" record "$work"/records/*.txt 2>&1 | sed "s|$work/||" >"$out/record.txt"
+"$bazi" record --json "$work"/records/*.txt 2>&1 | sed "s|$work/||" >"$out/record.json"
+
+# Refused words: each command's messages and exit status.
+refused=(
+    "chart --name 张三 --sex 男 --date 1990-02-30 --time 08:00"
+    "chart --name 张三 --sex 男 --date 1990-05-12 --time 25:00"
+    "chart --name 张三 --sex 男 --date 1990-05-12 --time 08:00 --tz Mars/Base"
+    "chart --name 张三 --sex 男 --date 1990-05-12 --time 08:00 --solar-time true"
+    "chart --name 张三 --sex 男 --date 2023-03-30 --time 08:00 --lunar --leap"
+    "chart --name 张三 --sex 其他 --date 1990-05-12 --time 08:00"
+    "chart --name 张三 --sex 男 --date 1990-05-12 --time 08:00 --layout 斜排"
+    "chart --json --crlf --name 张三 --sex 男 --date 1990-05-12 --time 08:00"
+    "chart --name 张三 --sex 男 --date 1986-05-04 --time 02:30 --tz Asia/Shanghai"
+    "chart --name 张三 --sex 男 --date 1986-09-14 --time 01:30 --tz Asia/Shanghai"
+    "chart - --name 张三"
+    "pillars --tz Nowhere/Place 1990-05-12"
+    "readings --sex 男 --date 1990-05-12 --time 08:00 --late-zi late"
+)
+for words in "${refused[@]}"; do
+    echo "== $words" >>"$out/refused.txt"
+    # shellcheck disable=SC2086
+    "$bazi" $words >>"$out/refused.txt" 2>&1
+    echo "exit $?" >>"$out/refused.txt"
 done
 echo "wrote $out"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUtf8StringView>
 
 #include <string>
 #include <string_view>
@@ -9,14 +10,15 @@
 // to the store and its tests: the windows convert through ui/common/QtText.h, and no store header includes this one.
 namespace store {
 
+// Qt reads and writes a std::string as UTF-8, the store's text.
 inline QString toQt(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QUtf8StringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }
 
 inline std::string fromQt(const QString& text)
 {
-    return text.toStdString(); // UTF-8
+    return text.toStdString();
 }
 
 } // namespace store

@@ -81,24 +81,28 @@ inline constexpr std::string_view kDegree = "°";
 inline constexpr std::string_view kZoneRow = "时区：";
 inline constexpr std::string_view kSummerTime = " 夏令时";
 
-// The value whose tool word is `word`, or nothing.
+// The value whose word in the form `form` (&ValueWords::tool, ::row or ::panel) is `word`, or nothing; an empty word
+// names no value.
 template <typename Value, std::size_t N>
-constexpr std::optional<Value> byTool(const std::array<ValueWords<Value>, N>& table, std::string_view word)
+constexpr std::optional<Value> byWord(const std::array<ValueWords<Value>, N>& table,
+                                      std::string_view ValueWords<Value>::*form, std::string_view word)
 {
     for (const auto& w : table)
-        if (!w.tool.empty() && w.tool == word)
+        if (!(w.*form).empty() && w.*form == word)
             return w.value;
     return std::nullopt;
 }
 
-// The value whose header row is `row`, or nothing.
+template <typename Value, std::size_t N>
+constexpr std::optional<Value> byTool(const std::array<ValueWords<Value>, N>& table, std::string_view word)
+{
+    return byWord(table, &ValueWords<Value>::tool, word);
+}
+
 template <typename Value, std::size_t N>
 constexpr std::optional<Value> byRow(const std::array<ValueWords<Value>, N>& table, std::string_view row)
 {
-    for (const auto& w : table)
-        if (!w.row.empty() && w.row == row)
-            return w.value;
-    return std::nullopt;
+    return byWord(table, &ValueWords<Value>::row, row);
 }
 
 static_assert(byTool(kSolarTimes, "true") == engine::SolarTimeKind::apparent);

@@ -106,6 +106,21 @@ TEST(BaziChartBatch, CommandLineOptionsBesideTheDash)
     EXPECT_NE(runBazi({"chart", "-", "--help"}).out.find("bazi chart -"), std::string::npos);
 }
 
+TEST(BaziChartBatch, TheDashStandsAnywhereAmongTheWords)
+{
+    const std::string input = kGood + "\nnot json\n" + kGood + "\n";
+    const auto first = runBazi({"chart", "-", "--json"}, input);
+    EXPECT_EQ(first.status, 1); // the refused line
+    const auto moved = runBazi({"chart", "--json", "-"}, input);
+    EXPECT_EQ(moved.out, first.out);
+    EXPECT_EQ(moved.status, first.status);
+    expectPrinted(runBazi({"chart", "--crlf", "-"}, kGood + "\n"), runBazi({"chart", "-", "--crlf"}, kGood + "\n").out);
+    // A dash that is an option's value is that value: a person may be named "-".
+    const auto named = runBazi({"chart", "--name", "-", "--sex", "男", "--date", "1990-05-12", "--time", "08:00"});
+    EXPECT_EQ(named.status, 0) << named.err;
+    EXPECT_TRUE(named.out.starts_with("姓名：-       性别：男")) << named.out;
+}
+
 // A few hundred births, each line's JSON equal to the one-shot command's, over both calendars, sexes, layouts, the
 // stars and a moment option.
 TEST(BaziChartBatch, EqualsOneChartAtATime)

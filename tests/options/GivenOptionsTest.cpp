@@ -60,6 +60,31 @@ TEST(GivenOptions, ReadsNamedOptionsAndValues)
     }
 }
 
+TEST(GivenOptions, TakesALoneDashAnywhereWhenAskedTo)
+{
+    const struct
+    {
+        std::vector<std::string_view> words;
+        bool dash;
+        const char* error;
+        const char* why;
+    } cases[] = {
+        {{"-", "--leap"}, true, "", "first"},
+        {{"--leap", "-"}, true, "", "last"},
+        {{"--from", "-", "--leap"}, false, "", "an option's value is not the dash"},
+        {{"--from", "1", "-", "x"}, true, "unexpected argument \"x\"", "other words are still refused"},
+        {{"--leap"}, false, "", "none"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const GivenOptions given(c.words, kKnown, false, true);
+        EXPECT_EQ(given.error(), c.error);
+        EXPECT_EQ(given.dash(), c.dash);
+    }
+    const std::vector<std::string_view> dash = {"-"};
+    EXPECT_EQ(GivenOptions(dash, kKnown).error(), "unexpected argument \"-\""); // not asked to: refused
+}
+
 TEST(GivenOptions, HelpWinsOverAnyError)
 {
     const struct

@@ -212,6 +212,28 @@ TEST(BirthMoment, SolarTimeNeedsALongitude)
     EXPECT_TRUE(std::holds_alternative<std::string>(buildMoment(at("2024-01-01 12:00"), o)));
 }
 
+TEST(BirthMoment, RefusalsSayWhyAsAReason)
+{
+    SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
+    const auto reasonOf = [](const char* clock, const char* zone, zones::Fold fold = zones::Fold::none,
+                             SolarTimeKind solar = SolarTimeKind::clock) {
+        models::MomentOptions o;
+        o.zone = zone;
+        o.fold = fold;
+        o.solarTime = solar;
+        const auto m = models::resolveMoment(at(clock), o);
+        return std::holds_alternative<models::Refusal>(m) ? std::optional(std::get<models::Refusal>(m).reason)
+                                                          : std::nullopt;
+    };
+    using models::Reason;
+    // China's first summer-time morning skipped 02:00-02:59; the autumn change showed 01:00-01:59 twice.
+    EXPECT_EQ(reasonOf("1986-05-04 02:30", "Asia/Shanghai"), Reason::skippedTime);
+    EXPECT_EQ(reasonOf("1986-09-14 01:30", "Asia/Shanghai"), Reason::repeatedTime);
+    EXPECT_EQ(reasonOf("1986-09-14 01:30", "Asia/Shanghai", zones::Fold::later), std::nullopt);
+    EXPECT_EQ(reasonOf("1990-05-12 08:00", "Mars/Base"), Reason::unknownZone);
+    EXPECT_EQ(reasonOf("1990-05-12 08:00", "", zones::Fold::none, SolarTimeKind::mean), Reason::noLongitude);
+}
+
 TEST(BirthMoment, XinjiangPlacesKeepBeijingTime)
 {
     const models::Place* kashgar = models::findPlace("喀什");
