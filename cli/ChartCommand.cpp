@@ -122,10 +122,12 @@ std::optional<std::string> writeChartOutput(std::string& out, const models::Char
     if (auto* refusal = std::get_if<models::Refusal>(&built))
         return std::move(refusal->message);
     const auto& chart = std::get<models::Chart>(built);
-    if (given.json())
-        out.append(chartJson(chart)).append("\n");
-    else
+    if (given.json()) {
+        writeChartJson(out, chart);
+        out += '\n';
+    } else {
         models::writeChartText(out, chart, given.has("--crlf") ? "\r\n" : "\n");
+    }
     return std::nullopt;
 }
 

@@ -5,57 +5,104 @@
 #include "models/chart/ChartText.h"
 #include "models/solartime/MomentWords.h"
 
-#include <ranges>
-
 namespace cli {
 namespace {
 
 namespace words = models::words;
 
 // Lists of the four pillars, each a ","-separated text.
-std::string listsJson(const std::array<std::string, 4>& lists)
+void writeLists(JsonWriter& json, const std::array<std::string, 4>& lists)
 {
-    return jsonArray(lists, [](const std::string& list) { return jsonStrings(engine::listEntries(list)); });
+    json.open('[');
+    for (const auto& list : lists)
+        json.texts(engine::listEntries(list));
+    json.close(']');
 }
 
-std::string starsJson(const std::optional<engine::StarRows>& stars)
+void writeStars(JsonWriter& json, const std::optional<engine::StarRows>& stars)
 {
-    if (!stars)
-        return "null";
+    if (!stars) {
+        json.null();
+        return;
+    }
     constexpr std::string_view kKeys[] = {"yearBranch", "yearStem", "monthBranch", "dayBranch", "dayStem"};
-    JsonObject object;
+    json.open('{');
     for (std::size_t c = 0; c < std::size(kKeys); ++c)
-        object.json(kKeys[c], listsJson((*stars)[c]));
-    return object.str();
+        writeLists(json.key(kKeys[c]), (*stars)[c]);
+    json.close('}');
 }
 
-std::string luckJson(const models::Chart& c)
+void writeLuck(JsonWriter& json, const models::Chart& c)
 {
-    return jsonArray(std::views::iota(std::size_t{0}, c.luck.pillars.size()), [&c](std::size_t i) {
+    json.open('[');
+    for (std::size_t i = 0; i < c.luck.pillars.size(); ++i) {
         const int decades = static_cast<int>(10 * i);
-        return JsonObject()
-            .text("pillar", engine::ganZhiName(c.luck.pillars[i]))
-            .text("tenGod", c.luck.tenGods[i])
-            .text("growth", c.luck.growth[i])
-            .text("naYin", c.luck.naYin[i])
-            .number("age", c.startAge + decades)
-            .number("year", c.startYear + decades)
-            .str();
-    });
+        json.open('{')
+            .key("pillar")
+            .text(engine::ganZhiName(c.luck.pillars[i]))
+            .key("tenGod")
+            .text(c.luck.tenGods[i])
+            .key("growth")
+            .text(c.luck.growth[i])
+            .key("naYin")
+            .text(c.luck.naYin[i])
+            .key("age")
+            .number(c.startAge + decades)
+            .key("year")
+            .number(c.startYear + decades)
+            .close('}');
+    }
+    json.close(']');
 }
 
-std::string termJson(const engine::Term& term)
+void writeTerm(JsonWriter& json, const engine::Term& term)
 {
-    return JsonObject().text("name", engine::termName(term.n)).text("time", engine::writeTime(term.at)).str();
+    json.open('{').key("name").text(engine::termName(term.n)).key("time").text(engine::writeTime(term.at)).close('}');
 }
 
-std::string pillarsJson(const engine::PillarChars& chars)
+void writePillars(JsonWriter& json, const engine::PillarChars& chars)
 {
-    JsonObject pillars;
     constexpr std::string_view kPillars[] = {"year", "month", "day", "hour"};
+    json.open('{');
     for (std::size_t i = 0; i < std::size(kPillars); ++i)
-        pillars.text(kPillars[i], chars.ganZhi(i));
-    return pillars.str();
+        json.key(kPillars[i]).text(chars.ganZhi(i));
+    json.close('}');
+}
+
+// The birth in both calendars and, when an option differs from the default, the moment.
+void writeBirth(JsonWriter& json, const models::Chart& c)
+{
+    json.key("name").text(c.name).key("sex").text(c.sexWord());
+    json.key("birth").text(engine::writeTime(c.moment.clock())).key("lunar").text(engine::lunarText(c.lunar));
+    if (!c.moment.options().isDefault())
+        json.key("moment").raw(momentJson(c.moment));
+    json.key("terms").open('{');
+    writeTerm(json.key("previous"), c.previousJie);
+    writeTerm(json.key("next"), c.nextJie);
+    json.close('}');
+}
+
+void writeReadings(JsonWriter& json, const models::Chart& c)
+{
+    const engine::PillarReadings& p = c.pillars;
+    writePillars(json.key("pillars"), p.chars);
+    json.key("conception").text(c.conception).key("lifePalace").text(c.lifePalace);
+    json.key("void").texts(p.voids).key("tenGods").texts(p.tenGods);
+    writeLists(json.key("hiddenStems"), p.hiddenStems);
+    json.key("growth").texts(p.growth).key("naYin").texts(p.naYin);
+    writeStars(json.key("stars"), c.stars);
+}
+
+void writeLuckSection(JsonWriter& json, const models::Chart& c)
+{
+    json.key("startAge").text(engine::startAgeText(c.luck.age));
+    json.key("handOver").text(engine::writeTime(c.luck.handOver));
+    json.key("startYear").number(c.startYear);
+    writeLuck(json.key("luck"), c);
+    json.key("yearly").open('[');
+    for (int i = 0; i < engine::LuckReadings::kYearlyPillars; ++i)
+        json.text(engine::ganZhiName(c.luck.firstYearly + i));
+    json.close(']');
 }
 
 } // namespace
@@ -86,34 +133,21 @@ std::string momentJson(const models::Moment& moment)
     return object.str();
 }
 
-std::string chartJson(const models::Chart& c)
+void writeChartJson(std::string& out, const models::Chart& chart)
 {
-    JsonObject object;
-    object.text("name", c.name)
-        .text("sex", c.sexWord())
-        .text("birth", engine::writeTime(c.moment.clock()))
-        .text("lunar", engine::lunarText(c.lunar));
-    if (!c.moment.options().isDefault())
-        object.json("moment", momentJson(c.moment));
-    const engine::PillarReadings& p = c.pillars;
-    return object
-        .json("terms", JsonObject().json("previous", termJson(c.previousJie)).json("next", termJson(c.nextJie)).str())
-        .json("pillars", pillarsJson(p.chars))
-        .text("conception", c.conception)
-        .text("lifePalace", c.lifePalace)
-        .json("void", jsonStrings(p.voids))
-        .json("tenGods", jsonStrings(p.tenGods))
-        .json("hiddenStems", listsJson(p.hiddenStems))
-        .json("growth", jsonStrings(p.growth))
-        .json("naYin", jsonStrings(p.naYin))
-        .json("stars", starsJson(c.stars))
-        .text("startAge", engine::startAgeText(c.luck.age))
-        .text("handOver", engine::writeTime(c.luck.handOver))
-        .number("startYear", c.startYear)
-        .json("luck", luckJson(c))
-        .json("yearly", jsonArray(std::views::iota(0, engine::LuckReadings::kYearlyPillars),
-                                  [&c](int i) { return jsonString(engine::ganZhiName(c.luck.firstYearly + i)); }))
-        .str();
+    JsonWriter json(out);
+    json.open('{');
+    writeBirth(json, chart);
+    writeReadings(json, chart);
+    writeLuckSection(json, chart);
+    json.close('}');
+}
+
+std::string chartJson(const models::Chart& chart)
+{
+    std::string out;
+    writeChartJson(out, chart);
+    return out;
 }
 
 } // namespace cli

@@ -9,6 +9,8 @@ namespace cli {
 
 // One JSON object on one line, without the line end; "moment" only when an option differs from the default.
 std::string chartJson(const models::Chart& chart);
+// The same appended to `out`.
+void writeChartJson(std::string& out, const models::Chart& chart);
 
 // The moment's values as the chart's header rows state them; only options that differ from the default are keyed,
 // "utc" always.

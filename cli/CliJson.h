@@ -26,6 +26,37 @@ private:
     std::string m_text = "{";
 };
 
+// JSON written straight into one buffer, for outputs written in bulk (a chart a line in batches): objects and arrays
+// nest, and the writer puts the commas.
+class JsonWriter
+{
+public:
+    explicit JsonWriter(std::string& out) : m_out(out) {}
+
+    JsonWriter& open(char bracket); // '{' or '[': a value of its own
+    JsonWriter& close(char bracket);
+    JsonWriter& key(std::string_view key); // the next value is this key's
+    JsonWriter& text(std::string_view value);
+    JsonWriter& number(long long value);
+    JsonWriter& flag(bool value);
+    JsonWriter& null();
+    JsonWriter& raw(std::string_view json); // a value already written as JSON
+
+    template <typename Range> JsonWriter& texts(const Range& values)
+    {
+        open('[');
+        for (const auto& value : values)
+            text(value);
+        return close(']');
+    }
+
+private:
+    void beforeValue();
+
+    std::string& m_out;
+    bool m_first = true; // nothing written yet in the innermost object or array, or a key just written
+};
+
 // A JSON array of the items, each written as JSON by `write`.
 template <typename Range, typename Write> std::string jsonArray(const Range& items, Write write)
 {

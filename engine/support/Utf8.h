@@ -87,42 +87,49 @@ constexpr bool isWhole(std::string_view s, std::size_t pos, std::size_t count)
     return pos <= s.size() && count <= s.size() - pos && startsCharacter(pos) && startsCharacter(pos + count);
 }
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
+// The length in bytes (1 to 4) of the well-formed character that starts at s[i], or 0 when none does (no overlong
+// forms, surrogates or values past U+10FFFF).
+constexpr std::size_t sequenceLength(std::string_view s, std::size_t i)
+{
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80)
+        return 1;
+    std::size_t extra = 0;
+    char32_t cp = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+        extra = 1;
+        cp = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        extra = 2;
+        cp = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        extra = 3;
+        cp = b & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + extra >= s.size())
+        return 0;
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if (!isContinuation(c))
+            return 0;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    const char32_t minimum = extra == 2 ? 0x800 : extra == 3 ? 0x10000 : 0x80;
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return extra + 1;
+}
+
+// True when the bytes are well-formed UTF-8.
 constexpr bool isValid(std::string_view s)
 {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t extra = 0;
-        char32_t cp = 0;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        if (b >= 0xC2 && b <= 0xDF) {
-            extra = 1;
-            cp = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            extra = 2;
-            cp = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            extra = 3;
-            cp = b & 0x07;
-        } else {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t length = sequenceLength(s, i);
+        if (length == 0)
             return false;
-        }
-        if (i + extra >= s.size())
-            return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if (!isContinuation(c))
-                return false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        const char32_t minimum = extra == 2 ? 0x800 : extra == 3 ? 0x10000 : 0x80;
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
+        i += length;
     }
     return true;
 }

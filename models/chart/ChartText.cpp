@@ -22,10 +22,26 @@ constexpr int kCellColumns = 8;
 void appendCell(std::string& out, std::string_view text, int columns)
 {
     const int width = utf8::width(text);
-    if (width < columns)
-        out.append(text).append(static_cast<std::size_t>(columns - width), ' ');
-    else
+    if (width < columns) {
+        // One growth of the text for the cell and its padding: a chart lays out a few hundred cells.
+        const std::size_t at = out.size();
+        out.resize(at + text.size() + static_cast<std::size_t>(columns - width), ' ');
+        std::copy(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(at));
+    } else {
         out.append(utf8::left(text, static_cast<std::size_t>(std::max(columns, 0))));
+    }
+}
+
+// The sixty GanZhi as cells, laid out once: the luck and yearly rows hold nearly a hundred of them.
+std::string_view ganZhiCell(long long count)
+{
+    static const std::array<std::string, 60> cells = [] {
+        std::array<std::string, 60> all;
+        for (int n = 0; n < 60; ++n)
+            appendCell(all[static_cast<std::size_t>(n)], ganZhiName(n), kCellColumns);
+        return all;
+    }();
+    return cells[static_cast<std::size_t>(floorMod(count, 60))];
 }
 
 // Rows written straight into the chart's text, each ended by the line end: one buffer for the whole chart.
@@ -35,6 +51,14 @@ struct Rows
     std::string_view eol;
 
     void line(std::string_view text) { out.append(text).append(eol); }
+    // The label, then the GanZhi of each count.
+    template <std::size_t N> void ganZhiCells(std::string_view label, const std::array<long long, N>& counts)
+    {
+        out.append(label);
+        for (const long long count : counts)
+            out.append(ganZhiCell(count));
+        out.append(eol);
+    }
     void empty() { out.append(eol); }
     // The label, then one cell per value.
     template <class Cells> void cells(std::string_view label, const Cells& values)
@@ -148,23 +172,23 @@ void writeLuck(Rows& out, const Chart& c)
     out.cells("旺衰： ", c.luck.growth);
     out.cells("纳音： ", c.luck.naYin);
     out.cells("十神： ", c.luck.tenGods);
-    std::array<std::string_view, 8> luckPillars;
+    std::array<long long, 8> luckPillars;
     std::array<std::string, 8> ages, years;
     for (std::size_t i = 0; i < 8; ++i) {
         const int decades = 10 * static_cast<int>(i);
-        luckPillars[i] = ganZhiName(c.luck.pillars[i]);
+        luckPillars[i] = c.luck.pillars[i];
         ages[i] = std::to_string(c.startAge + decades) + "岁";
         years[i] = std::to_string(c.startYear + decades);
     }
-    out.cells("大运： ", luckPillars);
+    out.ganZhiCells("大运： ", luckPillars);
     out.cells("岁数： ", ages);
     out.cells("交运： ", years);
     // Column c is luck pillar c, row r its r-th year: the yearly pillars run on from the hand-over year.
     for (int r = 0; r < 10; ++r) {
-        std::array<std::string_view, 8> yearly;
+        std::array<long long, 8> yearly;
         for (std::size_t col = 0; col < 8; ++col)
-            yearly[col] = ganZhiName(c.luck.firstYearly + 10 * static_cast<int>(col) + r);
-        out.cells(r == 0 ? "岁数： " : kContinuation, yearly);
+            yearly[col] = c.luck.firstYearly + 10 * static_cast<long long>(col) + r;
+        out.ganZhiCells(r == 0 ? "岁数： " : kContinuation, yearly);
     }
 }
 
@@ -241,7 +265,7 @@ void writeChartText(std::string& out, const Chart& c, std::string_view eol)
 std::string chartText(const Chart& c, std::string_view eol)
 {
     std::string out;
-    out.reserve(4096);
+    out.reserve(8192);
     writeChartText(out, c, eol);
     return out;
 }
