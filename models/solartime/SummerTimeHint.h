@@ -7,6 +7,9 @@
 namespace models {
 
 inline constexpr std::string_view kChinaZone = "Asia/Shanghai";
+// What the window and the chart's notices say of such a birth.
+inline constexpr std::string_view kSummerTimeHint =
+    "这一时刻在中国 1986—1991 年的夏令时内，钟表比固定 UTC+8 快一小时。";
 
 // True when the options read the clock time on the fixed UTC+8 (neither a zone nor a place given) and China's clock
 // was on summer time then: the window then offers Asia/Shanghai.

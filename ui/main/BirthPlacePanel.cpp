@@ -230,8 +230,7 @@ bool BirthPlacePanel::noteBirth(engine::LocalTime clock)
     m_lastBirth = clock;
     m_hasBirth = true;
     const bool misses = models::missesChinaSummerTime(clock, options());
-    m_summerHint->setText(misses ? QStringLiteral("这一时刻在中国 1986—1991 年的夏令时内，钟表比固定 UTC+8 快一小时。")
-                                 : QString());
+    m_summerHint->setText(misses ? toQt(models::kSummerTimeHint) : QString());
     m_summerHint->setVisible(misses);
     m_useChina->setVisible(misses);
     return misses;

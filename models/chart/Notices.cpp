@@ -1,0 +1,133 @@
+#include "models/chart/Notices.h"
+
+#include "astro/Astro.h"
+#include "engine/support/RangeError.h"
+#include "models/solartime/MomentWords.h"
+#include "models/solartime/SummerTimeHint.h"
+
+using namespace engine;
+using namespace std::chrono;
+
+namespace models {
+namespace {
+
+constexpr minutes kNearTerm{120}; // a birth this close to a 节 may have been timed on its other side
+constexpr minutes kNearEdge{10};  // the same for a double-hour edge
+constexpr int kLiChun = 2;        // the 节 at which the year turns
+
+std::string hourPillar(LocalTime solar, LateZi lateZi)
+{
+    const DayHour dh = dayHour(solar, lateZi);
+    return std::string(stemName(dh.stem)) + std::string(branchName(dh.branch));
+}
+
+// A 节 within two hours before or after the birth: the month, and at 立春 the year, on its other side.
+std::optional<Notice> termNotice(const BirthMoment& m)
+{
+    const LocalTime t = m.beijing();
+    const Term previous = jiePre(t, m.terms);
+    const Term next = jieNext(t, m.terms);
+    const bool after = t - previous.at <= kNearTerm;
+    if (!after && next.at - t > kNearTerm)
+        return std::nullopt;
+    const Term& term = after ? previous : next;
+    const int minutesFrom = static_cast<int>(floor<minutes>(after ? t - term.at : term.at - t).count());
+    const int step = after ? -1 : 1; // the other side's month
+    Notice n{NoticeKind::term, {}, after ? minutesFrom : -minutesFrom, std::string(termName(term.n)), {}};
+    n.others.push_back({"月", ganZhi(monthCount(m) + step)});
+    if (term.n == kLiChun)
+        n.others.push_back({"年", ganZhi(yearCount(m) + step)});
+    n.text = "出生在" + n.term + (after ? "后" : "前") + std::to_string(minutesFrom) + "分钟，" + n.term +
+             (after ? "前" : "后") + "为" + n.others[0].pillar + "月";
+    if (n.others.size() > 1)
+        n.text += "、" + n.others[1].pillar + "年";
+    return n;
+}
+
+// Within ten minutes of a double-hour edge (the double hours start at 23:00, 01:00, ... of the solar time in use).
+std::optional<Notice> hourNotice(const BirthMoment& m)
+{
+    const seconds intoDay = m.solar - floor<days>(m.solar);
+    const seconds intoDoubleHour = (intoDay + hours{1}) % hours{2};
+    const bool after = intoDoubleHour <= kNearEdge;
+    if (!after && hours{2} - intoDoubleHour > kNearEdge)
+        return std::nullopt;
+    const seconds toEdge = after ? intoDoubleHour : hours{2} - intoDoubleHour;
+    const LocalTime otherSide = after ? m.solar - intoDoubleHour - seconds{1} : m.solar + toEdge;
+    const int minutesFrom = static_cast<int>(floor<minutes>(toEdge).count());
+    Notice n{NoticeKind::hour, {}, after ? minutesFrom : -minutesFrom, {}, {{"时", hourPillar(otherSide, m.lateZi)}}};
+    n.text = std::string("出生在时辰交界") + (after ? "后" : "前") + std::to_string(minutesFrom) + "分钟，交界" +
+             (after ? "前" : "后") + "为" + n.others[0].pillar + "时";
+    return n;
+}
+
+// 23:00-00:59: the day and hour pillars under each other 子 convention, where they differ from the chart's.
+std::optional<Notice> ziNotice(const BirthMoment& m)
+{
+    const int hour = toCivil(m.solar).hour;
+    if (hour != 23 && hour != 0)
+        return std::nullopt;
+    const DayHour chart = dayHour(m.solar, m.lateZi);
+    Notice n{NoticeKind::zi, "子时出生", std::nullopt, {}, {}};
+    for (const auto& convention : words::kLateZis) {
+        const DayHour other = dayHour(m.solar, convention.value);
+        if (convention.value == m.lateZi ||
+            (other.day == chart.day && other.stem == chart.stem && other.branch == chart.branch))
+            continue;
+        const std::string day = ganZhi(other.day);
+        const std::string hourPillarText = std::string(stemName(other.stem)) + std::string(branchName(other.branch));
+        n.others.push_back({"日", day});
+        n.others.push_back({"时", hourPillarText});
+        n.text += "；" + std::string(convention.panel) + "为" + day + "日" + hourPillarText + "时";
+    }
+    if (n.others.empty())
+        return std::nullopt;
+    return n;
+}
+
+// The year and month pillars under the other term method, where they differ.
+std::optional<Notice> termMethodNotice(const Moment& moment)
+{
+    if (!astro::available())
+        return std::nullopt;
+    const BirthMoment& m = moment.birth();
+    const TermMethod used = moment.options().terms;
+    const TermMethod other = used == TermMethod::mean ? TermMethod::astro : TermMethod::mean;
+    try {
+        const int year = yearCount(m.beijing(), termSource(other));
+        const int month = monthCount(m.beijing(), termSource(other));
+        if (year == yearCount(m) && month == monthCount(m))
+            return std::nullopt;
+        const auto pillars = [](int y, int mo) { return ganZhi(y) + "年" + ganZhi(mo) + "月"; };
+        const std::string mine = pillars(yearCount(m), monthCount(m)), theirs = pillars(year, month);
+        const bool mean = used == TermMethod::mean;
+        Notice n{NoticeKind::termMethod, {}, std::nullopt, {}, {{"年", ganZhi(year)}, {"月", ganZhi(month)}}};
+        n.text = "经典公式节气为" + (mean ? mine : theirs) + "，天文节气为" + (mean ? theirs : mine) + "，本盘用" +
+                 (mean ? "经典公式" : "天文节气");
+        return n;
+    } catch (const RangeError&) {
+        return std::nullopt; // a year the astronomy does not cover: nothing to compare
+    }
+}
+
+} // namespace
+
+std::vector<Notice> noticesOf(const Moment& moment)
+{
+    const BirthMoment& m = moment.birth();
+    std::vector<Notice> out;
+    for (auto notice : {termNotice(m), hourNotice(m), ziNotice(m), termMethodNotice(moment)})
+        if (notice)
+            out.push_back(std::move(*notice));
+    if (missesChinaSummerTime(m.clock, moment.options()))
+        out.push_back({NoticeKind::summerTime, std::string(kSummerTimeHint), std::nullopt, {}, {}});
+    return out;
+}
+
+std::string_view noticeKindWord(NoticeKind kind)
+{
+    constexpr std::string_view kWords[] = {"term", "hour", "zi", "termMethod", "summerTime", "unknownHour"};
+    return kWords[static_cast<std::size_t>(kind)];
+}
+
+} // namespace models
