@@ -13,14 +13,14 @@ namespace {
 
 // Options as the birth commands have them, and one of each kind.
 // clang-format off
-constexpr cli::NamedOption kKnown[] = {
-    {"--sex", cli::kValue}, {"--date", cli::kValue}, {"--time", cli::kValue}, {"--lunar"}, {"--leap"},
+constexpr options::NamedOption kKnown[] = {
+    {"--sex", options::kValue}, {"--date", options::kValue}, {"--time", options::kValue}, {"--lunar"}, {"--leap"},
     {"--from", "a year"},
 };
 // clang-format on
 
 // A view into one of the words.
-bool isPartOfAWord(std::string_view view, cli::Args words)
+bool isPartOfAWord(std::string_view view, options::Args words)
 {
     return std::ranges::any_of(words, [view](std::string_view word) {
         const std::less_equal<const char*> notAfter;
@@ -28,22 +28,22 @@ bool isPartOfAWord(std::string_view view, cli::Args words)
     });
 }
 
-void checkOptions(cli::Args words, bool takesValues)
+void checkOptions(options::Args words, bool takesValues)
 {
-    const cli::GivenOptions given(words, kKnown, takesValues);
+    const options::GivenOptions given(words, kKnown, takesValues);
     fuzz::checkUtf8(given.error(), "an option error is UTF-8");
     const auto untilEnd = std::ranges::find(words, "--");
     const bool help = std::ranges::any_of(words.begin(), untilEnd, [](auto w) { return w == "--help" || w == "-h"; });
     fuzz::check(given.help() == help, "help is --help or -h before --");
     for (const std::string_view value : given.values())
         fuzz::check(std::ranges::find(words, value) != words.end(), "a value is one of the words");
-    for (const cli::NamedOption& option : kKnown) {
+    for (const options::NamedOption& option : kKnown) {
         const auto value = given.value(option.name);
         fuzz::check(!value || value->empty() || isPartOfAWord(*value, words), "an option's value is part of a word");
         fuzz::check(!value || !option.value.empty() || value->empty(), "a flag has no value");
     }
     std::string error;
-    if (const auto birth = cli::readBirthOptions(given, error)) {
+    if (const auto birth = options::readBirthOptions(given, error)) {
         fuzz::check(birth->hour >= 0 && birth->hour <= 23 && birth->minute >= 0 && birth->minute <= 59,
                     "a birth's time of day is in range");
         fuzz::check(!birth->leap || birth->lunar, "--leap only with --lunar");
@@ -52,15 +52,15 @@ void checkOptions(cli::Args words, bool takesValues)
     }
 }
 
-void checkJson(cli::Args words)
+void checkJson(options::Args words)
 {
     for (const std::string_view word : words) {
         const std::string json = cli::jsonString(word);
         fuzz::checkJson(json, "jsonString is JSON");
         const auto decoded = fuzz::JsonReader(json).stringDocument();
-        const std::string_view expected = engine::utf8::isValid(word) ? word : cli::kInvalidUtf8;
+        const std::string_view expected = engine::utf8::isValid(word) ? word : options::kInvalidUtf8;
         fuzz::check(decoded == expected, "jsonString reads back to the text");
-        fuzz::checkUtf8(cli::shown(word), "a shown value is UTF-8");
+        fuzz::checkUtf8(options::shown(word), "a shown value is UTF-8");
     }
     cli::JsonObject object;
     for (std::size_t i = 0; i < words.size(); ++i) {
