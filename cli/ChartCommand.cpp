@@ -29,6 +29,8 @@ Options (a value follows as the next word or after "=", as in --name=张三):
   --leap             with --lunar: the month is the leap month that follows ordinary month MM
   --layout 竖排|横排 pillars as a row of stems over a row of branches (竖排, the default) or one row
   --stars            add the symbolic stars (神煞) under the pillars
+  --palace-year calendar|pillar  the life and body palaces' stems by the five tigers from the calendar year of
+                     the birth (the default) or from the year pillar, the year that turns at 立春
   --crlf             end lines with CR LF, as the chart window and the saved records do
 )"
     R"(
@@ -43,6 +45,7 @@ Every moment option that differs from the default is stated in rows after the fi
   真太阳时：or 平太阳时：YYYY-MM-DD HH:mm:ss       the local time the day and hour follow
   节气：天文                                      --terms astro
   子时：晚子次日时干 or 子时：晚子换日              --late-zi next-stem or next-day
+  宫干：依年柱                                    --palace-year pillar
 The terms row then gives the 节 in Beijing time, and the luck's start age counts between the birth's and the
 term's instants; the 交运 date is a clock time in the birth's zone.
 
@@ -54,8 +57,8 @@ term's instants; the 交运 date is a clock time in the birth's zone.
                       [4 lists of names]} or null,"startAge","handOver","startYear","luck":[8 x
                       {"pillar","tenGod","growth","naYin","age","year"}],"yearly":[80]}
                      with a moment option also "moment":{"place","region","longitude","zone","utcOffset",
-                     "dst","fold","utc","solarTime","solarTimeKind","terms","lateZi"} after "lunar" (keys of
-                     options at their default are left out; "utc" is always there)
+                     "dst","fold","utc","solarTime","solarTimeKind","terms","lateZi","palaceYear"} after
+                     "lunar" (keys of options at their default are left out; "utc" is always there)
   --help             print this text
 
 Charts in batches: bazi chart - [--json | --crlf]   (the - may stand before or after the options)

@@ -130,6 +130,8 @@ std::string momentJson(const models::Moment& moment)
         object.text(words::kTermsOption.json, words::of(words::kTermMethods, o.terms).tool);
     if (m.lateZi != engine::LateZi::same)
         object.text(words::kLateZiOption.json, words::of(words::kLateZis, m.lateZi).tool);
+    if (o.palaceYear != models::PalaceYear::calendar)
+        object.text(words::kPalaceYearOption.json, words::of(words::kPalaceYears, o.palaceYear).tool);
     return object.str();
 }
 

@@ -91,6 +91,8 @@ std::vector<std::pair<std::string_view, std::string>> optionFields(const models:
         fields.emplace_back(w::kTermsOption.json, w::of(w::kTermMethods, o.terms).tool);
     if (o.lateZi != engine::LateZi::same)
         fields.emplace_back(w::kLateZiOption.json, w::of(w::kLateZis, o.lateZi).tool);
+    if (o.palaceYear != models::PalaceYear::calendar)
+        fields.emplace_back(w::kPalaceYearOption.json, w::of(w::kPalaceYears, o.palaceYear).tool);
     return fields;
 }
 

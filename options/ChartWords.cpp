@@ -67,9 +67,11 @@ std::optional<models::ChartRequest> readChartRequest(const GivenOptions& given, 
     request.layout = models::layoutOf(given.value("--layout").value_or(kVertical));
     request.stars = given.has("--stars");
     auto moment = readMomentOptions(given, error);
-    if (!moment)
+    const auto palaceYear = moment ? readPalaceYear(given, error) : std::nullopt;
+    if (!palaceYear)
         return std::nullopt;
     request.moment = std::move(*moment);
+    request.moment.palaceYear = *palaceYear;
     auto typed = birthOf(*birth, *date, error);
     if (!typed)
         return std::nullopt;

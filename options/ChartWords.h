@@ -12,7 +12,7 @@
 // program's --export.
 namespace options {
 
-inline constexpr auto kChartOptions = withMomentOptions(std::array<NamedOption, 9>{{
+inline constexpr auto kChartOptions = withMomentOptions(std::array<NamedOption, 10>{{
     {"--name", kValue},
     {"--sex", kValue},
     {"--date", kValue},
@@ -22,6 +22,7 @@ inline constexpr auto kChartOptions = withMomentOptions(std::array<NamedOption, 
     {"--leap"},
     {"--stars"},
     {"--crlf"},
+    {models::words::kPalaceYearOption.tool, kValue},
 }});
 
 // The request the options make, typed, or nothing with the reason (naming the option or value) in `error`.

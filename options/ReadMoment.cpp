@@ -165,6 +165,11 @@ std::optional<models::MomentOptions> readMomentOptions(const GivenOptions& given
     return o;
 }
 
+std::optional<models::PalaceYear> readPalaceYear(const GivenOptions& given, std::string& error)
+{
+    return readChoice(given, models::words::kPalaceYearOption, models::words::kPalaceYears, error);
+}
+
 std::optional<std::string> checkMomentOptions(const GivenOptions& given)
 {
     std::string error;

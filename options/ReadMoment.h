@@ -59,6 +59,9 @@ bool hasMomentOptions(const GivenOptions& given);
 // The moment options as given, checked, or nothing with the reason (naming the value) in `error`.
 std::optional<models::MomentOptions> readMomentOptions(const GivenOptions& given, std::string& error);
 
+// --palace-year calendar|pillar, the chart's convention for the palaces' stems; calendar when not given.
+std::optional<models::PalaceYear> readPalaceYear(const GivenOptions& given, std::string& error);
+
 // The reason the moment options cannot be used, or nothing.
 std::optional<std::string> checkMomentOptions(const GivenOptions& given);
 

@@ -51,6 +51,7 @@ struct Rows
     std::string_view eol;
 
     void line(std::string_view text) { out.append(text).append(eol); }
+    void line(std::string_view label, std::string_view cells) { out.append(label).append(cells).append(eol); }
     // The label, then the GanZhi of each count.
     template <std::size_t N> void ganZhiCells(std::string_view label, const std::array<long long, N>& counts)
     {
@@ -69,6 +70,20 @@ struct Rows
         out.append(eol);
     }
 };
+
+// The cells of one row of the yearly block: eight pillars ten years apart, from the pillar of `count`. The row
+// depends only on that pillar, so the sixty possible rows are laid out once.
+std::string_view yearlyCells(long long count)
+{
+    static const std::array<std::string, 60> rows = [] {
+        std::array<std::string, 60> all;
+        for (int n = 0; n < 60; ++n)
+            for (int col = 0; col < 8; ++col)
+                all[static_cast<std::size_t>(n)].append(ganZhiCell(n + 10 * col));
+        return all;
+    }();
+    return rows[static_cast<std::size_t>(floorMod(count, 60))];
+}
 
 // Field k of a ","-separated text; empty when missing.
 std::string_view field(std::string_view text, std::size_t k)
@@ -184,12 +199,8 @@ void writeLuck(Rows& out, const Chart& c)
     out.cells("岁数： ", ages);
     out.cells("交运： ", years);
     // Column c is luck pillar c, row r its r-th year: the yearly pillars run on from the hand-over year.
-    for (int r = 0; r < 10; ++r) {
-        std::array<long long, 8> yearly;
-        for (std::size_t col = 0; col < 8; ++col)
-            yearly[col] = c.luck.firstYearly + 10 * static_cast<long long>(col) + r;
-        out.ganZhiCells(r == 0 ? "岁数： " : kContinuation, yearly);
-    }
+    for (int r = 0; r < 10; ++r)
+        out.line(r == 0 ? "岁数： " : kContinuation, yearlyCells(c.luck.firstYearly + r));
 }
 
 } // namespace
@@ -233,6 +244,8 @@ std::vector<std::string> momentRows(const Moment& moment)
         out.emplace_back(words::of(words::kTermMethods, o.terms).row);
     if (m.lateZi != LateZi::same)
         out.emplace_back(words::of(words::kLateZis, m.lateZi).row);
+    if (o.palaceYear != PalaceYear::calendar)
+        out.emplace_back(words::of(words::kPalaceYears, o.palaceYear).row);
     return out;
 }
 

@@ -25,6 +25,7 @@ std::string dateWords(engine::LocalTime t);
 //   真太阳时：|平太阳时：YYYY-MM-DD HH:mm:ss   the local time the day and hour follow
 //   节气：天文                          astronomical terms
 //   子时：晚子次日时干 | 子时：晚子换日   the 子 convention
+//   宫干：依年柱                        the palaces' stems from the year pillar
 // None for the default moment.
 std::vector<std::string> momentRows(const Moment& moment);
 

@@ -83,6 +83,8 @@ bool readRow(std::string_view row, MomentOptions& o, std::string_view& place, st
         o.terms = *terms;
     else if (const auto lateZi = w::byRow(w::kLateZis, row))
         o.lateZi = *lateZi;
+    else if (const auto palaceYear = w::byRow(w::kPalaceYears, row))
+        o.palaceYear = *palaceYear;
     else
         return false;
     return true;

@@ -97,7 +97,8 @@ std::optional<Refusal> applyZone(engine::BirthMoment& m, const std::string& zone
 bool MomentOptions::isDefault() const
 {
     return terms == TermMethod::mean && zone.empty() && !place && !longitude &&
-           solarTime == engine::SolarTimeKind::clock && lateZi == engine::LateZi::same && fold == zones::Fold::none;
+           solarTime == engine::SolarTimeKind::clock && lateZi == engine::LateZi::same && fold == zones::Fold::none &&
+           palaceYear == PalaceYear::calendar;
 }
 
 std::string MomentOptions::effectiveZone() const

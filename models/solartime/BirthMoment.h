@@ -15,6 +15,12 @@
 // offset from the tz database and the astronomical terms and equation of time.
 namespace models {
 
+// Which year's stem the life and body palaces take by the five tigers.
+enum class PalaceYear {
+    calendar, // the Gregorian calendar year of the birth, as the life palace always had
+    pillar,   // the year pillar's, the year that turns at 立春
+};
+
 struct MomentOptions
 {
     TermMethod terms = TermMethod::mean;
@@ -24,8 +30,9 @@ struct MomentOptions
     engine::SolarTimeKind solarTime = engine::SolarTimeKind::clock;
     engine::LateZi lateZi = engine::LateZi::same;
     zones::Fold fold = zones::Fold::none;
+    PalaceYear palaceYear = PalaceYear::calendar; // a convention of the chart, kept with the birth's others
 
-    // Every option at its default: the moment is engine::beijingMoment's.
+    // Every option at its default: the moment is engine::beijingMoment's and the chart states no option.
     bool isDefault() const;
     // The zone the clock time is read in: the given one, else the place's (China's legal clock for Xinjiang), else
     // empty for the fixed UTC+8.

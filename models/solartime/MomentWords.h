@@ -28,6 +28,7 @@ inline constexpr OptionNames kLongitudeOption = {"--longitude", "longitude", "mo
 inline constexpr OptionNames kSolarTimeOption = {"--solar-time", "solarTime", "moment/solarTime"};
 inline constexpr OptionNames kLateZiOption = {"--late-zi", "lateZi", "moment/lateZi"};
 inline constexpr OptionNames kFoldOption = {"--fold", "fold", ""};
+inline constexpr OptionNames kPalaceYearOption = {"--palace-year", "palaceYear", "moment/palaceYear"};
 
 // A value's words. `tool` is also its JSON value and its word in the settings file; `row` is the chart's header
 // row (or the part of it) that states it, empty for the default, which is never stated; `panel` is its entry in
@@ -59,6 +60,10 @@ inline constexpr std::array<ValueWords<zones::Fold>, 3> kFolds = {{
     {zones::Fold::none, "", "", ""},                                         // a repeated clock time is refused
     {zones::Fold::earlier, "earlier", " 取较早", ""},
     {zones::Fold::later, "later", " 取较晚", ""},
+}};
+inline constexpr std::array<ValueWords<PalaceYear>, 2> kPalaceYears = {{
+    {PalaceYear::calendar, "calendar", "", "宫干依公历年"},                 // as the life palace always had
+    {PalaceYear::pillar, "pillar", "宫干：依年柱", "宫干依年柱"},           // the year that turns at 立春
 }};
 // clang-format on
 

@@ -113,6 +113,7 @@ void BirthPlacePanel::buildChoices()
     m_solarTime = choiceList(this, "solarTime", "太阳时", models::words::kSolarTimes);
     m_terms = choiceList(this, "termMethod", "节气算法", models::words::kTermMethods);
     m_lateZi = choiceList(this, "lateZi", "子时", models::words::kLateZis);
+    m_palaceYear = choiceList(this, "palaceYear", "宫干", models::words::kPalaceYears);
 }
 
 // Hidden until a birth of China's summer-time years is read on the fixed UTC+8.
@@ -133,7 +134,7 @@ void BirthPlacePanel::layOut()
     form->addRow(QStringLiteral("经度："), m_longitude);
     form->addRow(QStringLiteral("时区："), m_zone);
     auto* choices = new QHBoxLayout;
-    for (QWidget* w : std::array<QWidget*, 3>{m_solarTime, m_terms, m_lateZi})
+    for (QWidget* w : std::array<QWidget*, 4>{m_solarTime, m_terms, m_lateZi, m_palaceYear})
         choices->addWidget(w);
     auto* hint = new QHBoxLayout;
     hint->addWidget(m_summerHint, 1);
@@ -210,6 +211,7 @@ models::MomentOptions BirthPlacePanel::options() const
     o.solarTime = chosen(m_solarTime, models::words::kSolarTimes);
     o.terms = chosen(m_terms, models::words::kTermMethods);
     o.lateZi = chosen(m_lateZi, models::words::kLateZis);
+    o.palaceYear = chosen(m_palaceYear, models::words::kPalaceYears);
     return o;
 }
 
@@ -223,6 +225,7 @@ void BirthPlacePanel::setOptions(const models::MomentOptions& o)
     choose(m_solarTime, models::words::kSolarTimes, o.solarTime);
     choose(m_terms, models::words::kTermMethods, o.terms);
     choose(m_lateZi, models::words::kLateZis, o.lateZi);
+    choose(m_palaceYear, models::words::kPalaceYears, o.palaceYear);
 }
 
 bool BirthPlacePanel::noteBirth(engine::LocalTime clock)

@@ -60,6 +60,7 @@ private:
     QComboBox* m_solarTime = nullptr;
     QComboBox* m_terms = nullptr;
     QComboBox* m_lateZi = nullptr;
+    QComboBox* m_palaceYear = nullptr;
     QLabel* m_summerHint = nullptr;
     QPushButton* m_useChina = nullptr;
 };

@@ -66,6 +66,7 @@ std::optional<Preferences> loadPreferences()
     o.solarTime = valueOf(w::kSolarTimes, s.value(key(w::kSolarTimeOption)).toString());
     o.terms = valueOf(w::kTermMethods, s.value(key(w::kTermsOption)).toString());
     o.lateZi = valueOf(w::kLateZis, s.value(key(w::kLateZiOption)).toString());
+    o.palaceYear = valueOf(w::kPalaceYears, s.value(key(w::kPalaceYearOption)).toString());
     return p;
 }
 
@@ -84,6 +85,7 @@ void savePreferences(const models::ChartRequest& request)
     s.setValue(key(w::kSolarTimeOption), wordOf(w::kSolarTimes, o.solarTime));
     s.setValue(key(w::kTermsOption), wordOf(w::kTermMethods, o.terms));
     s.setValue(key(w::kLateZiOption), wordOf(w::kLateZis, o.lateZi));
+    s.setValue(key(w::kPalaceYearOption), wordOf(w::kPalaceYears, o.palaceYear));
 }
 
 bool drawnViewChosen()

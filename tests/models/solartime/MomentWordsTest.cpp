@@ -22,8 +22,9 @@ template <typename Value, std::size_t N> void expectWordsRoundTrip(const std::ar
             EXPECT_EQ(w::byRow(table, words.row), words.value) << words.row;
             EXPECT_TRUE(rows.insert(words.row).second) << words.row;
         }
-        if (!words.panel.empty())
+        if (!words.panel.empty()) {
             EXPECT_TRUE(panels.insert(words.panel).second) << words.panel;
+        }
         EXPECT_EQ(&w::of(table, words.value), &words);
     }
     // The default (the first entry) is never stated in a chart row: a chart without options has none.
@@ -38,12 +39,13 @@ TEST(MomentWords, EveryWordReadsBackAsItsValue)
     expectWordsRoundTrip(w::kTermMethods);
     expectWordsRoundTrip(w::kLateZis);
     expectWordsRoundTrip(w::kFolds);
+    expectWordsRoundTrip(w::kPalaceYears);
 }
 
 TEST(MomentWords, EachOptionHasItsOwnNames)
 {
     const w::OptionNames options[] = {w::kTermsOption,     w::kZoneOption,   w::kPlaceOption, w::kLongitudeOption,
-                                      w::kSolarTimeOption, w::kLateZiOption, w::kFoldOption};
+                                      w::kSolarTimeOption, w::kLateZiOption, w::kFoldOption,  w::kPalaceYearOption};
     std::set<std::string_view> tools, jsons;
     for (const auto& o : options) {
         EXPECT_TRUE(o.tool.starts_with("--")) << o.tool;
