@@ -105,6 +105,41 @@ StemBranch breathPillar(int dayStem, int dayBranch); // 胎息: the stem and the
 // 自坐: the growth stage of each pillar's stem on its own branch; empty where a pillar's texts are unknown.
 std::array<std::string_view, 4> selfSeats(const PillarChars& p);
 
+// ---- The balance of a chart (analysis/Balance.cpp)
+
+// A birth of unknown hour is charted on three pillars: its counts leave the hour pillar out.
+enum class HourPillar {
+    known,
+    unknown,
+};
+
+struct ElementCounts
+{
+    std::array<int, 5> visible{};    // the eight characters, each by its own element; indexed by Element
+    std::array<int, 5> withHidden{}; // the four stems and every hidden stem of the four branches
+};
+ElementCounts elementCounts(const PillarChars& p, HourPillar hour = HourPillar::known);
+
+// 比肩 劫财 食神 伤官 偏财 正财 七杀 正官 偏印 正印, as tenGod spells them; empty outside [0, 9].
+std::string_view tenGodName(int index);
+struct TenGodCounts
+{
+    std::array<int, 10> visible{};    // of the year, month and hour stems (the day stem is the self); by tenGodName
+    std::array<int, 10> withHidden{}; // and of every hidden stem of the four branches
+};
+TenGodCounts tenGodCounts(const PillarChars& p, HourPillar hour = HourPillar::known);
+
+enum class Vigour {
+    wang,
+    xiang,
+    xiu,
+    qiu,
+    si,
+};
+std::string_view vigourName(Vigour vigour); // 旺 相 休 囚 死
+// 旺相休囚死 of each element, indexed by Element, in the season of the month branch.
+std::array<Vigour, 5> seasonOf(int monthBranch);
+
 // ---- Luck cycles (analysis/Luck.cpp)
 
 // sex: 1 male, 0 female; any other value runs backward.
