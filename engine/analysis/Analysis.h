@@ -76,6 +76,70 @@ std::string lifePalace(const BirthMoment& m);
 std::string lifePalace(LocalTime t);                    // of beijingMoment(t)
 std::string_view voidBranches(std::string_view ganZhi); // "戌亥" ...; empty if no decade holds it
 
+// ---- Palaces, the breath pillar and self seats (analysis/Palaces.cpp)
+// Stems [0, 9] and branches [0, 11] as stemName and branchName index them; arguments are reduced the same way.
+
+struct StemBranch
+{
+    int stem = 0;   // [0, 9]
+    int branch = 0; // [0, 11]
+};
+std::string ganZhiOf(int stem, int branch); // "<stem><branch>", for naYin and voidBranches
+
+int lifePalaceBranch(int monthBranch, int hourBranch); // 命宫, as lifePalace places it
+int bodyPalaceBranch(int monthBranch, int hourBranch); // 身宫
+int palaceStem(int yearStem, int branch);              // 五虎遁: the stem of `branch` in a year of `yearStem`
+int calendarYearStem(int gregorianYear);               // the year number's own stem, which lifePalace uses
+
+struct Palaces
+{
+    int lifeStem = 0;
+    int lifeBranch = 0;
+    int bodyStem = 0;
+    int bodyBranch = 0;
+};
+// With calendarYearStem, the life palace is lifePalace's; with the year pillar's stem, it turns at 立春 instead.
+Palaces palacesOf(int monthBranch, int hourBranch, int yearStem);
+
+StemBranch breathPillar(int dayStem, int dayBranch); // 胎息: the stem and the branch that combine with the day's
+// 自坐: the growth stage of each pillar's stem on its own branch; empty where a pillar's texts are unknown.
+std::array<std::string_view, 4> selfSeats(const PillarChars& p);
+
+// ---- The balance of a chart (analysis/Balance.cpp)
+
+// A birth of unknown hour is charted on three pillars: its counts leave the hour pillar out.
+enum class HourPillar {
+    known,
+    unknown,
+};
+
+struct ElementCounts
+{
+    std::array<int, 5> visible{};    // the eight characters, each by its own element; indexed by Element
+    std::array<int, 5> withHidden{}; // the four stems and every hidden stem of the four branches
+};
+ElementCounts elementCounts(const PillarChars& p, HourPillar hour = HourPillar::known);
+
+// 比肩 劫财 食神 伤官 偏财 正财 七杀 正官 偏印 正印, as tenGod spells them; empty outside [0, 9].
+std::string_view tenGodName(int index);
+struct TenGodCounts
+{
+    std::array<int, 10> visible{};    // of the year, month and hour stems (the day stem is the self); by tenGodName
+    std::array<int, 10> withHidden{}; // and of every hidden stem of the four branches
+};
+TenGodCounts tenGodCounts(const PillarChars& p, HourPillar hour = HourPillar::known);
+
+enum class Vigour {
+    wang,
+    xiang,
+    xiu,
+    qiu,
+    si,
+};
+std::string_view vigourName(Vigour vigour); // 旺 相 休 囚 死
+// 旺相休囚死 of each element, indexed by Element, in the season of the month branch.
+std::array<Vigour, 5> seasonOf(int monthBranch);
+
 // ---- Luck cycles (analysis/Luck.cpp)
 
 // sex: 1 male, 0 female; any other value runs backward.

@@ -1,0 +1,153 @@
+#include "engine/analysis/Analysis.h"
+
+#include "engine/analysis/EncodedTable.h"
+#include "engine/support/Utf8.h"
+
+#include <algorithm>
+
+using namespace engine;
+
+namespace {
+
+// Row: what is numbered, '*', then the twelve branches numbered 1 to 12. Months count from 寅, the year's first
+// month; hours from 子, the day's first hour.
+// clang-format off
+constexpr std::array<std::string_view, 2> kPalaceNumbers = {
+    "月*寅卯辰巳午未申酉戌亥子丑",
+    "时*子丑寅卯辰巳午未申酉戌亥",
+};
+// clang-format on
+static_assert(kPalaceNumbers.size() == 2);
+static_assert(std::ranges::all_of(kPalaceNumbers, [](std::string_view row) {
+    return utf8::length(row) == 14 && utf8::at(row, 1) == "*";
+}));
+constexpr std::string_view kMonthNumbers = kPalaceNumbers[0];
+constexpr std::string_view kHourNumbers = kPalaceNumbers[1];
+
+// Row: the two year stems of a pair, '*', then the stem of their 寅 month (五虎遁).
+// clang-format off
+constexpr std::array<std::string_view, 5> kFiveTigers = {
+    "甲己*丙",
+    "乙庚*戊",
+    "丙辛*庚",
+    "丁壬*壬",
+    "戊癸*甲",
+};
+// clang-format on
+static_assert(kFiveTigers.size() == 5);
+static_assert(std::ranges::all_of(kFiveTigers, [](std::string_view row) {
+    return utf8::length(row) == 4 && utf8::at(row, 2) == "*";
+}));
+
+// Row: two stems that combine (天干五合).
+// clang-format off
+constexpr std::array<std::string_view, 5> kStemUnions = {
+    "甲己", "乙庚", "丙辛", "丁壬", "戊癸",
+};
+// clang-format on
+static_assert(kStemUnions.size() == 5);
+static_assert(std::ranges::all_of(kStemUnions, [](std::string_view row) { return utf8::length(row) == 2; }));
+
+// Row: two branches that combine (六合).
+// clang-format off
+constexpr std::array<std::string_view, 6> kBranchUnions = {
+    "子丑", "寅亥", "卯戌", "辰酉", "巳申", "午未",
+};
+// clang-format on
+static_assert(kBranchUnions.size() == 6);
+static_assert(std::ranges::all_of(kBranchUnions, [](std::string_view row) { return utf8::length(row) == 2; }));
+
+// The number, 1 to 12, that `numbers` gives the branch.
+int numberOf(std::string_view numbers, int branch)
+{
+    const std::string_view name = branchName(branch);
+    for (int number = 1; number < 12; ++number) {
+        if (utf8::at(numbers, static_cast<std::size_t>(number) + 1) == name) // past "<what>*"
+            return number;
+    }
+    return 12;
+}
+
+int branchNumbered(std::string_view numbers, int number) // number in [1, 12]
+{
+    return branchIndex(utf8::at(numbers, static_cast<std::size_t>(number) + 1));
+}
+
+// The other half of the pair holding `glyph`.
+template <std::size_t N> std::string_view partner(const std::array<std::string_view, N>& unions, std::string_view glyph)
+{
+    const std::string_view pair = tables::findRowContaining(unions, glyph);
+    return utf8::at(pair, 0) == glyph ? utf8::at(pair, 1) : utf8::at(pair, 0);
+}
+
+} // namespace
+
+namespace engine {
+
+std::string ganZhiOf(int stem, int branch)
+{
+    std::string text(stemName(stem));
+    text += branchName(branch);
+    return text;
+}
+
+int lifePalaceBranch(int monthBranch, int hourBranch)
+{
+    // 命宫: 正月 on 子 counting back to the birth month, the birth hour there counting on to 卯. With the month and
+    // the hour both numbered from 寅, that is 26 less their sum, less 12 again when over 12.
+    int number = 26 - numberOf(kMonthNumbers, monthBranch) - numberOf(kMonthNumbers, hourBranch); // [2, 24]
+    if (number > 12)
+        number -= 12;
+    return branchNumbered(kMonthNumbers, number);
+}
+
+int bodyPalaceBranch(int monthBranch, int hourBranch)
+{
+    // 身宫: the month number and the hour number added, less 12 when over 12, read as a month number.
+    int number = numberOf(kMonthNumbers, monthBranch) + numberOf(kHourNumbers, hourBranch); // [2, 24]
+    if (number > 12)
+        number -= 12;
+    return branchNumbered(kMonthNumbers, number);
+}
+
+int palaceStem(int yearStem, int branch)
+{
+    const std::string_view stem = stemName(yearStem);
+    const auto row = std::ranges::find_if(kFiveTigers, [stem](std::string_view r) {
+        return tables::contains(utf8::left(r, 2), stem); // the pair, not the 寅 stem after '*'
+    });
+    // The stems run on from 寅 through 子 and 丑, the year's eleventh and twelfth months.
+    const int fromTiger = numberOf(kMonthNumbers, branch) - 1; // [0, 11]
+    return floorMod(stemIndex(utf8::at(*row, 3)) + fromTiger, 10);
+}
+
+int calendarYearStem(int gregorianYear)
+{
+    return floorMod(gregorianYear - 4, 10); // the year 4 was 甲子
+}
+
+Palaces palacesOf(int monthBranch, int hourBranch, int yearStem)
+{
+    const int life = lifePalaceBranch(monthBranch, hourBranch);
+    const int body = bodyPalaceBranch(monthBranch, hourBranch);
+    return {palaceStem(yearStem, life), life, palaceStem(yearStem, body), body};
+}
+
+StemBranch breathPillar(int dayStem, int dayBranch)
+{
+    return {stemIndex(partner(kStemUnions, stemName(dayStem))),
+            branchIndex(partner(kBranchUnions, branchName(dayBranch)))};
+}
+
+std::array<std::string_view, 4> selfSeats(const PillarChars& p)
+{
+    std::array<std::string_view, 4> seats;
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        // An empty text is in every entry of the table, so a pillar left blank would read as the first stage.
+        if (!p.stems[i].empty() && !p.branches[i].empty())
+            seats[i] = growthStage(p.stems[i], p.branches[i]);
+    }
+    return seats;
+}
+
+} // namespace engine
