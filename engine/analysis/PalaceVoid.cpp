@@ -22,13 +22,6 @@ constexpr std::array<std::string_view, 6> kXunRows = {
 static_assert(kXunRows.size() == 6);
 static_assert(std::ranges::all_of(kXunRows, [](std::string_view row) { return std::ranges::count(row, ',') == 10; }));
 
-std::string stemThenBranch(int stem, int branch)
-{
-    std::string text(stemName(stem));
-    text += branchName(branch);
-    return text;
-}
-
 std::string_view searchVoidBranches(std::string_view ganZhi)
 {
     const std::string_view row = tables::findRowContaining(kXunRows, ganZhi);
@@ -42,32 +35,16 @@ namespace engine {
 std::string conceptionPillar(int monthCount)
 {
     // 胎元: the stem one step after the month stem, the branch three steps after the month branch.
-    return stemThenBranch(floorMod(monthCount + 1, 10), floorMod(monthCount + 3, 12));
+    return ganZhiOf(floorMod(monthCount + 1, 10), floorMod(monthCount + 3, 12));
 }
-
-namespace {
-
-std::string lifePalace(int monthCount, const CivilTime& c)
-{
-    const int m = floorMod(monthCount + 11, 12);                   // [0, 11], 寅 month is 1
-    const int h = floorMod(hourBranch(c.hour) + 11, 12);           // [0, 11], 子 hour is 11
-    const int palace = floorMod(floorMod(26 - m - h, 12) + 1, 12); // [0, 11]
-    // 五虎遁 on the palace branch, keyed by the calendar year's number (not the year pillar, which turns at 立春).
-    const int y = static_cast<int>(c.date.year());
-    int g = 2 * floorMod(y, 5) - 5;
-    if (g < 0)
-        g += 10;
-    // The tigers count from 寅: 子 and 丑 are the year's 11th and 12th months, two stems on from the 子 and 丑
-    // that precede 寅 (a 甲 year gives 丙子 and 丁丑, not 甲子 and 乙丑).
-    const int fromTiger = palace < 2 ? palace + 12 : palace; // [2, 13]
-    return stemThenBranch(floorMod(fromTiger + g + 7, 10), palace);
-}
-
-} // namespace
 
 std::string lifePalace(const BirthMoment& m)
 {
-    return lifePalace(monthCount(m), toCivil(m.solar));
+    // The hour of the solar time itself (the 子 convention does not move it), the stem by the five tigers from the
+    // calendar year's number, not the year pillar, which turns at 立春.
+    const CivilTime c = toCivil(m.solar);
+    const int branch = lifePalaceBranch(floorMod(monthCount(m), 12), hourBranch(c.hour));
+    return ganZhiOf(palaceStem(calendarYearStem(static_cast<int>(c.date.year())), branch), branch);
 }
 
 std::string lifePalace(LocalTime t)

@@ -50,6 +50,11 @@ void gather(Chart& c, bool withStars)
     c.nextJie = jieNext(m.beijing(), m.terms);
     c.conception = conceptionPillar(monthCount(m));
     c.lifePalace = lifePalace(m);
+    if (c.moment.options().palaceYear == PalaceYear::pillar) {
+        // The same palace, its stem by the five tigers from the year pillar's stem (the year that turns at 立春).
+        const int branch = lifePalaceBranch(floorMod(monthCount(m), 12), hourBranch(toCivil(m.solar).hour));
+        c.lifePalace = ganZhiOf(palaceStem(floorMod(yearCount(m), 10), branch), branch);
+    }
     c.pillars = pillarReadings(p);
     if (withStars)
         c.stars = starRows(p);
