@@ -6,8 +6,9 @@
 #include "engine/support/Utf8.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 using namespace engine;
@@ -165,30 +166,6 @@ static_assert(kSixBreakRows.size() == 6 && allOfLength(kSixBreakRows, 2));
 constexpr Cells kSixBreak = pairCells(kSixBreakRows, tables::kDiZhi, 0, 1);
 static_assert(cellCount(kSixBreak) == 2 * 6);
 
-// Row: the name a chart lists a kind under, '*', then the one word the drawn chart marks it with; in the kinds'
-// order.
-// clang-format off
-constexpr std::array<std::string_view, 13> kRelationNameRows = {
-    "天干五合*合",
-    "天干相冲*冲",
-    "六合*合",
-    "三合*合",
-    "半合*合",
-    "拱合*合",
-    "三会*合",
-    "六冲*冲",
-    "三刑*刑",
-    "相刑*刑",
-    "自刑*刑",
-    "六害*害",
-    "六破*破",
-};
-// clang-format on
-static_assert(kRelationNameRows.size() == static_cast<std::size_t>(RelationKind::sixBreak) + 1);
-static_assert(std::ranges::all_of(kRelationNameRows, [](std::string_view row) {
-    return utf8::at(row, utf8::length(row) - 2) == "*" && std::ranges::count(row, '*') == 1;
-}));
-
 } // namespace
 
 namespace engine {
@@ -256,17 +233,25 @@ constexpr KindCells kindCells(bool stems)
 constexpr KindCells kStemKinds = kindCells(true);
 constexpr KindCells kBranchKinds = kindCells(false);
 
-// The pair kinds any two of the pillars form: a kind absent here is not searched pair by pair.
-std::uint32_t pairKindsAmong(std::span<const PillarValue> pillars)
+// The pair kinds any two of the pillars form, and how many pairs of pillars they join: a kind absent here is not
+// searched pair by pair, and the list is sized once.
+struct PairKinds
 {
     std::uint32_t kinds = 0;
+    std::size_t pairs = 0; // pairs of pillars joined by some pair kind
+};
+PairKinds pairKindsAmong(std::span<const PillarValue> pillars)
+{
+    PairKinds found;
     for (std::size_t i = 0; i < pillars.size(); ++i) {
         for (std::size_t j = i + 1; j < pillars.size(); ++j) {
-            kinds |= kStemKinds[pillars[i].stem][pillars[j].stem];
-            kinds |= kBranchKinds[pillars[i].branch][pillars[j].branch];
+            const unsigned stems = kStemKinds[pillars[i].stem][pillars[j].stem];
+            const unsigned branches = kBranchKinds[pillars[i].branch][pillars[j].branch];
+            found.kinds |= stems | branches;
+            found.pairs += (stems | branches) != 0 ? 1 : 0;
         }
     }
-    return kinds;
+    return found;
 }
 
 std::optional<Element> elementNamed(std::string_view glyph)
@@ -278,50 +263,85 @@ std::optional<Element> elementNamed(std::string_view glyph)
     return std::nullopt;
 }
 
-std::optional<Element> elementOf(const Rule& rule, int row)
+// The element each row of each rule names, or none: read from the rows once, at first use, as elementName is not a
+// constant expression.
+constexpr std::size_t kMostRows = 8;
+static_assert(std::ranges::all_of(kRules, [](const Rule& rule) { return rule.rows.size() <= kMostRows; }));
+using RowElements = std::array<std::array<std::optional<Element>, kMostRows>, kRules.size()>;
+const RowElements& rowElements()
 {
-    if (rule.elementAt < 0)
-        return std::nullopt;
-    return elementNamed(utf8::at(rule.rows[static_cast<std::size_t>(row)], static_cast<std::size_t>(rule.elementAt)));
+    static const RowElements elements = [] {
+        RowElements all{};
+        for (const Rule& rule : kRules) {
+            for (std::size_t r = 0; rule.elementAt >= 0 && r < rule.rows.size(); ++r)
+                all[static_cast<std::size_t>(rule.kind)][r] =
+                    elementNamed(utf8::at(rule.rows[r], static_cast<std::size_t>(rule.elementAt)));
+        }
+        return all;
+    }();
+    return elements;
 }
 
-// `branches` holds a bit for every branch among the pillars.
-void addPairs(const Rule& rule, std::span<const PillarValue> pillars, unsigned branches, std::vector<Relation>& found)
+// What the search of each rule reads, and the list it adds to.
+struct Search
+{
+    std::span<const PillarValue> pillars;
+    unsigned branches; // a bit for every branch among the pillars
+    const RowElements& elements;
+    std::vector<Relation>& found;
+};
+
+// The relation is filled in place, field by field: one built whole and copied in is read back in wider pieces than
+// it was written, which stalls every copy.
+void add(std::vector<Relation>& found, RelationKind kind, std::initializer_list<const PillarValue*> members,
+         std::optional<Element> element)
+{
+    Relation& r = found.emplace_back();
+    r.kind = kind;
+    std::size_t i = 0;
+    for (const PillarValue* p : members) {
+        r.pillars[i] = p->place;
+        r.symbols[i++] = onStems(kind) ? p->stem : p->branch;
+    }
+    r.count = static_cast<int>(i);
+    r.element = element;
+}
+
+void addPairs(const Rule& rule, const Search& s)
 {
     const auto symbol = onStems(rule.kind) ? &PillarValue::stem : &PillarValue::branch;
-    for (std::size_t i = 0; i < pillars.size(); ++i) {
-        for (std::size_t j = i + 1; j < pillars.size(); ++j) {
-            const int a = pillars[i].*symbol, b = pillars[j].*symbol;
+    const auto& elements = s.elements[static_cast<std::size_t>(rule.kind)];
+    for (std::size_t i = 0; i < s.pillars.size(); ++i) {
+        for (std::size_t j = i + 1; j < s.pillars.size(); ++j) {
+            const int a = s.pillars[i].*symbol, b = s.pillars[j].*symbol;
             const int row = rule.pairs[a][b];
             if (row < 0)
                 continue;
             // The pair's trio is found exactly when a third pillar holds its third branch, and that trio already
             // says what the pair would.
-            if (const unsigned trio = rule.trios.empty() ? 0 : rule.trios[row]; trio != 0 && (trio & ~branches) == 0)
+            if (const unsigned trio = rule.trios.empty() ? 0 : rule.trios[row]; trio != 0 && (trio & ~s.branches) == 0)
                 continue;
-            found.push_back({rule.kind, {pillars[i].place, pillars[j].place, {}}, {a, b, 0}, 2, elementOf(rule, row)});
+            add(s.found, rule.kind, {&s.pillars[i], &s.pillars[j]}, elements[static_cast<std::size_t>(row)]);
         }
     }
 }
 
-void addTrios(const Rule& rule, std::span<const PillarValue> pillars, unsigned branches, std::vector<Relation>& found)
+void addTrios(const Rule& rule, const Search& s)
 {
-    if (std::ranges::none_of(rule.trios, [branches](unsigned trio) { return trio != 0 && (trio & ~branches) == 0; }))
-        return;
-    const std::size_t n = pillars.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        for (std::size_t j = i + 1; j < n; ++j) {
-            for (std::size_t k = j + 1; k < n; ++k) {
-                const PillarValue &x = pillars[i], &y = pillars[j], &z = pillars[k];
-                const unsigned bits = 1u << x.branch | 1u << y.branch | 1u << z.branch;
+    unsigned inFound = 0; // the branches of the trios all present
+    for (const unsigned trio : rule.trios)
+        inFound |= trio != 0 && (trio & ~s.branches) == 0 ? trio : 0;
+    const auto& elements = s.elements[static_cast<std::size_t>(rule.kind)];
+    const std::span<const PillarValue> p = s.pillars;
+    const auto within = [inFound](const PillarValue& v) { return (inFound >> v.branch & 1u) != 0; };
+    for (std::size_t i = 0; inFound != 0 && i < p.size(); ++i) {
+        for (std::size_t j = i + 1; within(p[i]) && j < p.size(); ++j) {
+            for (std::size_t k = j + 1; within(p[j]) && k < p.size(); ++k) {
+                const unsigned bits = 1u << p[i].branch | 1u << p[j].branch | 1u << p[k].branch;
                 const auto row = std::ranges::find(rule.trios, bits);
-                if (row == rule.trios.end())
-                    continue;
-                found.push_back({rule.kind,
-                                 {x.place, y.place, z.place},
-                                 {x.branch, y.branch, z.branch},
-                                 3,
-                                 elementOf(rule, static_cast<int>(row - rule.trios.begin()))});
+                if (row != rule.trios.end())
+                    add(s.found, rule.kind, {&p[i], &p[j], &p[k]},
+                        elements[static_cast<std::size_t>(row - rule.trios.begin())]);
             }
         }
     }
@@ -337,30 +357,18 @@ std::vector<Relation> relationsAmong(std::span<const PillarValue> pillars)
             throw RangeError("pillar stem " + std::to_string(p.stem) + ", branch " + std::to_string(p.branch));
         branches |= 1u << p.branch;
     }
-    const std::uint32_t pairKinds = pairKindsAmong(pillars);
+    const PairKinds pairs = pairKindsAmong(pillars);
     std::vector<Relation> found;
+    // A pair of pillars is rarely joined by more than two kinds, and trios are few.
+    found.reserve(2 * pairs.pairs + 2);
+    const Search search{pillars, branches, rowElements(), found};
     for (const Rule& rule : kRules) {
         if (rule.size == 3)
-            addTrios(rule, pillars, branches, found);
-        else if (pairKinds & bitOf(rule.kind))
-            addPairs(rule, pillars, branches, found);
+            addTrios(rule, search);
+        else if (pairs.kinds & bitOf(rule.kind))
+            addPairs(rule, search);
     }
     return found;
-}
-
-std::string_view relationName(RelationKind kind)
-{
-    const auto index = static_cast<std::size_t>(kind);
-    if (index >= kRelationNameRows.size())
-        return {};
-    const std::string_view row = kRelationNameRows[index];
-    return row.substr(0, row.find('*'));
-}
-
-std::string_view relationMark(RelationKind kind)
-{
-    const auto index = static_cast<std::size_t>(kind);
-    return index < kRelationNameRows.size() ? utf8::right(kRelationNameRows[index], 1) : std::string_view{};
 }
 
 } // namespace engine

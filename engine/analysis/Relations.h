@@ -49,6 +49,9 @@ struct Relation
 // Every relation among `pillars`, in listing order: stems first, then branches, each by the kinds' order above,
 // then by the pillars' order in the input. Throws RangeError for a stem or branch outside its range.
 std::vector<Relation> relationsAmong(std::span<const PillarValue> pillars);
+
+// ---- Their names (analysis/RelationNames.cpp)
+
 std::string_view relationName(RelationKind kind); // 天干五合 … 六破
 std::string_view relationMark(RelationKind kind); // the drawn chart's one word: 合 冲 刑 害 破
 
