@@ -1,4 +1,5 @@
 #include "engine/analysis/Analysis.h"
+#include "engine/analysis/Relations.h"
 
 #include "engine/analysis/EncodedTable.h"
 #include "engine/support/Utf8.h"
@@ -39,24 +40,6 @@ static_assert(std::ranges::all_of(kFiveTigers, [](std::string_view row) {
     return utf8::length(row) == 4 && utf8::at(row, 2) == "*";
 }));
 
-// Row: two stems that combine (天干五合).
-// clang-format off
-constexpr std::array<std::string_view, 5> kStemUnions = {
-    "甲己", "乙庚", "丙辛", "丁壬", "戊癸",
-};
-// clang-format on
-static_assert(kStemUnions.size() == 5);
-static_assert(std::ranges::all_of(kStemUnions, [](std::string_view row) { return utf8::length(row) == 2; }));
-
-// Row: two branches that combine (六合).
-// clang-format off
-constexpr std::array<std::string_view, 6> kBranchUnions = {
-    "子丑", "寅亥", "卯戌", "辰酉", "巳申", "午未",
-};
-// clang-format on
-static_assert(kBranchUnions.size() == 6);
-static_assert(std::ranges::all_of(kBranchUnions, [](std::string_view row) { return utf8::length(row) == 2; }));
-
 // The number, 1 to 12, that `numbers` gives the branch.
 int numberOf(std::string_view numbers, int branch)
 {
@@ -71,13 +54,6 @@ int numberOf(std::string_view numbers, int branch)
 int branchNumbered(std::string_view numbers, int number) // number in [1, 12]
 {
     return branchIndex(utf8::at(numbers, static_cast<std::size_t>(number) + 1));
-}
-
-// The other half of the pair holding `glyph`.
-template <std::size_t N> std::string_view partner(const std::array<std::string_view, N>& unions, std::string_view glyph)
-{
-    const std::string_view pair = tables::findRowContaining(unions, glyph);
-    return utf8::at(pair, 0) == glyph ? utf8::at(pair, 1) : utf8::at(pair, 0);
 }
 
 } // namespace
@@ -135,8 +111,8 @@ Palaces palacesOf(int monthBranch, int hourBranch, int yearStem)
 
 StemBranch breathPillar(int dayStem, int dayBranch)
 {
-    return {stemIndex(partner(kStemUnions, stemName(dayStem))),
-            branchIndex(partner(kBranchUnions, branchName(dayBranch)))};
+    // 胎息: the day stem's partner of 天干五合 over the day branch's partner of 六合.
+    return {combiningStem(dayStem), combiningBranch(dayBranch)};
 }
 
 std::array<std::string_view, 4> selfSeats(const PillarChars& p)

@@ -347,7 +347,26 @@ void addTrios(const Rule& rule, const Search& s)
     }
 }
 
+// The partner in the rule's cells: the one symbol that a pair row joins with `symbol`.
+int partnerIn(const tables::Cells& cells, int symbol, int count)
+{
+    for (int other = 0; other < count; ++other)
+        if (cells[static_cast<std::size_t>(symbol)][static_cast<std::size_t>(other)] >= 0)
+            return other;
+    return symbol;
+}
+
 } // namespace
+
+int combiningStem(int stem)
+{
+    return partnerIn(kStemCombine, floorMod(stem, 10), 10);
+}
+
+int combiningBranch(int branch)
+{
+    return partnerIn(kSixCombine, floorMod(branch, 12), 12);
+}
 
 std::vector<Relation> relationsAmong(std::span<const PillarValue> pillars)
 {

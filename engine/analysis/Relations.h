@@ -50,6 +50,10 @@ struct Relation
 // then by the pillars' order in the input. Throws RangeError for a stem or branch outside its range.
 std::vector<Relation> relationsAmong(std::span<const PillarValue> pillars);
 
+// The stem that combines with `stem` (天干五合) and the branch that combines with `branch` (六合).
+int combiningStem(int stem);
+int combiningBranch(int branch);
+
 // ---- Their names (analysis/RelationNames.cpp)
 
 std::string_view relationName(RelationKind kind); // 天干五合 … 六破
