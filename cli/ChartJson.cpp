@@ -2,6 +2,7 @@
 
 #include "cli/CliJson.h"
 #include "engine/support/Text.h"
+#include "models/chart/AnalysisText.h"
 #include "models/chart/ChartText.h"
 #include "models/solartime/MomentWords.h"
 
@@ -105,6 +106,82 @@ void writeLuckSection(JsonWriter& json, const models::Chart& c)
     json.close(']');
 }
 
+// {"木":n,…} in the order of the elements, and {"比肩":n,…} in the order of the ten gods: every key, zeros kept.
+void writeElementCounts(JsonWriter& json, const std::array<int, 5>& counts)
+{
+    json.open('{');
+    for (std::size_t e = 0; e < counts.size(); ++e)
+        json.key(engine::elementName(static_cast<engine::Element>(e))).number(counts[e]);
+    json.close('}');
+}
+
+void writeTenGodCounts(JsonWriter& json, const std::array<int, 10>& counts)
+{
+    json.open('{');
+    for (std::size_t g = 0; g < counts.size(); ++g)
+        json.key(engine::tenGodName(static_cast<int>(g))).number(counts[g]);
+    json.close('}');
+}
+
+void writeRelations(JsonWriter& json, const std::vector<engine::Relation>& relations)
+{
+    constexpr std::string_view kPlaces[] = {"year", "month", "day", "hour", "luck", "flowYear", "flowMonth", "flowDay"};
+    json.open('[');
+    for (const engine::Relation& r : relations) {
+        json.open('{').key("kind").text(engine::relationName(r.kind)).key("chars").text(models::relationChars(r));
+        json.key("pillars").open('[');
+        for (int i = 0; i < r.count; ++i)
+            json.text(kPlaces[static_cast<std::size_t>(r.pillars[static_cast<std::size_t>(i)])]);
+        json.close(']').key("element");
+        r.element ? json.text(engine::elementName(*r.element)) : json.null();
+        json.close('}');
+    }
+    json.close(']');
+}
+
+void writeNotices(JsonWriter& json, const std::vector<models::Notice>& notices)
+{
+    json.open('[');
+    for (const models::Notice& n : notices) {
+        json.open('{').key("kind").text(models::noticeKindWord(n.kind)).key("text").text(n.text);
+        if (!n.term.empty())
+            json.key("term").text(n.term);
+        if (n.minutes)
+            json.key("minutes").number(*n.minutes);
+        if (!n.others.empty()) {
+            json.key("others").open('[');
+            for (const auto& other : n.others)
+                json.open('{').key("what").text(other.what).key("pillar").text(other.pillar).close('}');
+            json.close(']');
+        }
+        json.close('}');
+    }
+    json.close(']');
+}
+
+void writeAnalysis(JsonWriter& json, const models::ChartAnalysis& a)
+{
+    json.open('{').key("bodyPalace").text(a.bodyPalace).key("breath").text(a.breath);
+    constexpr std::string_view kNaYinKeys[] = {"conception", "breath", "lifePalace", "bodyPalace"};
+    json.key("naYin").open('{');
+    for (std::size_t i = 0; i < a.naYin.size(); ++i)
+        json.key(kNaYinKeys[i]).text(a.naYin[i]);
+    json.close('}').key("selfSeat").texts(a.selfSeats);
+    writeRelations(json.key("relations"), a.relations);
+    json.key("elements").open('{');
+    writeElementCounts(json.key("visible"), a.elements.visible);
+    writeElementCounts(json.key("withHidden"), a.elements.withHidden);
+    json.close('}').key("tenGods").open('{');
+    writeTenGodCounts(json.key("visible"), a.tenGods.visible);
+    writeTenGodCounts(json.key("withHidden"), a.tenGods.withHidden);
+    json.close('}').key("season").open('{');
+    for (std::size_t e = 0; e < a.season.size(); ++e)
+        json.key(engine::elementName(static_cast<engine::Element>(e))).text(engine::vigourName(a.season[e]));
+    json.close('}');
+    writeNotices(json.key("notices"), a.notices);
+    json.close('}');
+}
+
 } // namespace
 
 std::string momentJson(const models::Moment& moment)
@@ -142,6 +219,8 @@ void writeChartJson(std::string& out, const models::Chart& chart)
     writeBirth(json, chart);
     writeReadings(json, chart);
     writeLuckSection(json, chart);
+    if (chart.analysis && chart.analysisShown)
+        writeAnalysis(json.key("analysis"), *chart.analysis);
     json.close('}');
 }
 

@@ -66,6 +66,7 @@ std::optional<models::ChartRequest> readChartRequest(const GivenOptions& given, 
     request.male = birth->male;
     request.layout = models::layoutOf(given.value("--layout").value_or(kVertical));
     request.stars = given.has("--stars");
+    request.analysis = given.has("--analysis");
     auto moment = readMomentOptions(given, error);
     const auto palaceYear = moment ? readPalaceYear(given, error) : std::nullopt;
     if (!palaceYear)

@@ -8,11 +8,11 @@
 #include <string>
 
 // The words of one chart request: the birth options of `bazi chart` (--name --sex --date --time --lunar --leap
-// --layout --stars and the moment options), read and checked alike by the tool, its batch lines and the desktop
-// program's --export.
+// --layout --stars --analysis --palace-year and the moment options), read and checked alike by the tool, its batch
+// lines and the desktop program's --export.
 namespace options {
 
-inline constexpr auto kChartOptions = withMomentOptions(std::array<NamedOption, 10>{{
+inline constexpr auto kChartOptions = withMomentOptions(std::array<NamedOption, 11>{{
     {"--name", kValue},
     {"--sex", kValue},
     {"--date", kValue},
@@ -21,6 +21,7 @@ inline constexpr auto kChartOptions = withMomentOptions(std::array<NamedOption, 
     {"--lunar"},
     {"--leap"},
     {"--stars"},
+    {"--analysis"},
     {"--crlf"},
     {models::words::kPalaceYearOption.tool, kValue},
 }});

@@ -111,6 +111,9 @@ std::variant<Chart, Refusal> chartOf(const ChartRequest& request, const Clock& n
         c.male = request.male;
         c.layout = request.layout;
         gather(c, request.stars);
+        if (request.analysis || request.drawn)
+            c.analysis = analysisOf(c.moment, c.pillars.chars, c.conception, c.lifePalace);
+        c.analysisShown = request.analysis;
         c.today = now();
     } catch (const RangeError& e) {
         return Refusal{Reason::outOfRange, std::string("日期超出范围：") + e.what()};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/analysis/Analysis.h"
+#include "models/chart/ChartAnalysis.h"
 #include "models/chart/ChartRequest.h"
 
 #include <optional>
@@ -25,9 +26,11 @@ struct Chart
     engine::PillarReadings pillars;
     std::optional<engine::StarRows> stars; // when asked for
     engine::LuckReadings luck;
-    int startAge = 0;        // calendar years from the birth to the hand-over
-    int startYear = 0;       // the hand-over's year
-    engine::LocalTime today; // the chart's "now", read once from the caller's clock
+    int startAge = 0;                      // calendar years from the birth to the hand-over
+    int startYear = 0;                     // the hand-over's year
+    engine::LocalTime today;               // the chart's "now", read once from the caller's clock
+    std::optional<ChartAnalysis> analysis; // when the request asks for it or for the drawn chart
+    bool analysisShown = false;            // the text and the JSON show the analysis
 
     std::string_view sexWord() const { return male ? "男" : "女"; }
     int sexFlag() const { return male ? 1 : 0; } // the luck methods' iSex

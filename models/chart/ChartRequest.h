@@ -38,6 +38,8 @@ struct ChartRequest
     Birth birth = engine::LocalTime{};
     Layout layout = Layout::vertical;
     bool stars = false;        // 神煞
+    bool analysis = false;     // 分析: the text and the JSON show the analysis
+    bool drawn = false;        // the drawn chart is made too: it always shows the analysis
     MomentOptions moment = {}; // zone, place, solar time, terms, 子 convention; the defaults chart Beijing time
 };
 

@@ -1,5 +1,6 @@
 #include "models/chart/ChartSheet.h"
 
+#include "models/chart/AnalysisText.h"
 #include "models/chart/ChartText.h"
 
 #include "engine/support/Text.h"
@@ -95,6 +96,18 @@ void fillLuck(ChartSheet& sheet, const Chart& c)
     }
 }
 
+SheetAnalysis sheetAnalysis(const ChartAnalysis& a)
+{
+    SheetAnalysis s{a.bodyPalace, a.breath, {}, a.elements.visible, a.elements.withHidden, {}, {}};
+    for (const Relation& r : a.relations)
+        s.relations.push_back(relationText(r));
+    for (std::size_t e = 0; e < a.season.size(); ++e)
+        s.season[e] = std::string(elementName(static_cast<Element>(e))).append(vigourName(a.season[e]));
+    for (const Notice& n : a.notices)
+        s.notices.push_back(n.text);
+    return s;
+}
+
 } // namespace
 
 ChartSheet chartSheet(const Chart& c)
@@ -120,10 +133,13 @@ ChartSheet chartSheet(const Chart& c)
                             hiddenStemsOf(p.hiddenStems[i]),
                             std::string(p.growth[i]),
                             std::string(p.naYin[i]),
-                            std::string(p.voids[i])};
+                            std::string(p.voids[i]),
+                            c.analysis ? std::string(c.analysis->selfSeats[i]) : std::string()};
     }
     if (c.stars)
         sheet.stars = starRowsOf(*c.stars);
+    if (c.analysis)
+        sheet.analysis = sheetAnalysis(*c.analysis);
     sheet.start = startSentence(c);
     sheet.handOver = handOverSentence(c);
     fillLuck(sheet, c);

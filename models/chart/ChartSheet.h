@@ -33,6 +33,7 @@ struct SheetPillar
     SheetGlyph stem, branch;
     std::vector<SheetHiddenStem> hidden; // one to three
     std::string growth, naYin, voids;
+    std::string selfSeat; // 自坐: the stem's growth stage on its own branch; empty without the analysis
 };
 
 // One row of stars: the key they are read from (年支 年干 月支 日支 日干) and each pillar's list.
@@ -56,6 +57,17 @@ struct SheetYear
     SheetGlyph stem, branch;
 };
 
+// What the drawn chart shows of the analysis.
+struct SheetAnalysis
+{
+    std::string bodyPalace, breath;          // 身宫 and 胎息, beside 胎元 and 命宫
+    std::vector<std::string> relations;      // "六合 子丑（年、日） 土", in listing order
+    std::array<int, 5> elements{};           // over the eight characters, by engine::Element
+    std::array<int, 5> elementsWithHidden{}; // over the stems and every hidden stem
+    std::array<std::string, 5> season;       // "木旺" … by engine::Element
+    std::vector<std::string> notices;        // how sure the pillars are; none when nothing is near an edge
+};
+
 struct ChartSheet
 {
     std::string name, sex;
@@ -69,6 +81,7 @@ struct ChartSheet
     int shownPeriod = 0;            // the luck pillar whose yearly pillars are shown: the current one, else the nearest
     std::array<SheetYear, 10> yearly;
     std::optional<int> currentYear; // index into yearly of the year of the day the sheet is made
+    std::optional<SheetAnalysis> analysis;
 };
 
 // The sheet of a chart; the chart's own "now" decides the current luck pillar and year.

@@ -1,5 +1,7 @@
 #include "models/chart/ChartText.h"
 
+#include "models/chart/AnalysisText.h"
+
 #include "models/solartime/MomentWords.h"
 
 #include <algorithm>
@@ -271,6 +273,9 @@ void writeChartText(std::string& out, const Chart& c, std::string_view eol)
     writeHeader(rows, c);
     writePillars(rows, c);
     writeLuck(rows, c);
+    if (c.analysis && c.analysisShown)
+        for (const auto& row : analysisRows(*c.analysis))
+            rows.line(row);
     rows.empty();
     rows.empty();
 }

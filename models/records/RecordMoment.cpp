@@ -1,5 +1,6 @@
 #include "models/records/RecordMoment.h"
 
+#include "models/chart/AnalysisText.h"
 #include "models/solartime/MomentWords.h"
 
 #include "engine/support/Text.h"
@@ -101,8 +102,8 @@ std::string readName(std::string_view row)
     return std::string(engine::trimName(row.substr(start, to - start))); // as the chart trimmed it
 }
 
-// The layout and the stars as the stored rows show them: 竖排 puts the branches on an unlabelled row under the
-// stems; the stars start with a "年支：" row.
+// The layout, the stars and the analysis as the stored rows show them: 竖排 puts the branches on an unlabelled row
+// under the stems; the stars start with a "年支：" row, the analysis with a "身宫：" row.
 void readShape(const std::vector<std::string_view>& rows, ChartRequest& request)
 {
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -110,6 +111,8 @@ void readShape(const std::vector<std::string_view>& rows, ChartRequest& request)
             request.layout = rows[i + 1].starts_with(kContinuation) ? Layout::vertical : Layout::horizontal;
         if (rows[i].starts_with("年支："))
             request.stars = true;
+        if (rows[i].starts_with(kBodyPalaceLabel)) // the analysis rows follow the yearly pillars
+            request.analysis = true;
     }
 }
 

@@ -136,6 +136,8 @@ void Form1::buildControls()
     ComboPai = placed(new QComboBox(client), "ComboPai", twipsRect(5640, 120, 855, 300));
     ComboPai->setEditable(true);
     CheckShen = placed(new QCheckBox(QStringLiteral("神煞"), client), "CheckShen", twipsRect(6720, 120, 975, 255));
+    CheckFen = placed(new QCheckBox(QStringLiteral("分析"), client), "CheckFen", twipsRect(7700, 120, 900, 255));
+    CheckFen->setToolTip(QStringLiteral("在命盘末尾写出身宫、胎息、刑冲合害、五行与十神统计、月令旺衰和提示"));
 
     Label2 = caption(client, "Label2", "出生时间：", twipsRect(240, 720, 975, 375));
     Combo1 = dropDownList(client, "Combo1", twipsRect(1440, 720, 855, 300));
@@ -213,7 +215,7 @@ void Form1::Form_Load()
     refill(ComboPai, {"竖排", "横排"});
     ComboPai->setEditText(QStringLiteral("竖排"));
     if (const auto preferences = ui::loadPreferences()) // none at the first start: the window as it always was
-        restoreChoices(preferences->moment, preferences->layout, preferences->stars);
+        restoreChoices(*preferences);
     LoadTree();
 }
 
@@ -267,6 +269,8 @@ std::variant<models::ChartRequest, models::Refusal> Form1::readRequest() const
 {
     models::ChartRequest request;
     request.stars = CheckShen->isChecked();
+    request.analysis = CheckFen->isChecked();
+    request.drawn = true; // the drawn chart always shows the analysis
     request.name = fromQt(TxtName->text());
     request.male = OptSex[0]->isChecked();
     request.layout = models::layoutOf(fromQt(ComboPai->currentText()));
@@ -284,11 +288,12 @@ std::variant<models::ChartRequest, models::Refusal> Form1::readRequest() const
     return request;
 }
 
-void Form1::restoreChoices(const models::MomentOptions& moment, models::Layout layout, bool stars)
+void Form1::restoreChoices(const models::ChartRequest& choices)
 {
-    m_birthPlace->setOptions(moment);
-    ComboPai->setEditText(toQt(models::layoutWord(layout)));
-    CheckShen->setChecked(stars);
+    m_birthPlace->setOptions(choices.moment);
+    ComboPai->setEditText(toQt(models::layoutWord(choices.layout)));
+    CheckShen->setChecked(choices.stars);
+    CheckFen->setChecked(choices.analysis);
 }
 
 QPoint Form1::besideWindow(QSize size) const

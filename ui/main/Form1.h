@@ -137,8 +137,8 @@ private:
     std::variant<models::ChartRequest, models::Refusal> readRequest() const;
     // Where a panel of that size opens beside the window without covering its inputs.
     QPoint besideWindow(QSize size) const;
-    // The moment options, layout and stars a record or the preferences give.
-    void restoreChoices(const models::MomentOptions& moment, models::Layout layout, bool stars);
+    // The moment options, layout, stars and analysis a record or the preferences give.
+    void restoreChoices(const models::ChartRequest& choices);
     void rebuildMonthsAndDays();
     void rebuildDays();
     void applyResizeFloor();
@@ -167,6 +167,7 @@ private:
     QLabel* Label7 = nullptr;              // "分" after the minute
     QComboBox* ComboPai = nullptr;         // layout of the pillar rows: 竖排 or 横排
     QCheckBox* CheckShen = nullptr;        // symbolic stars on or off
+    QCheckBox* CheckFen = nullptr;         // the analysis rows on or off
     QPushButton* Command1 = nullptr;       // make the chart
     QPushButton* CommandPlace = nullptr;   // open the birth place panel
     QPlainTextEdit* TexCont = nullptr;     // the chart text

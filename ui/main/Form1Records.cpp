@@ -180,9 +180,12 @@ void Form1::ShowRecord(const std::string& group, const std::string& name)
     const auto request = models::recordRequest(*record);
     const auto* made = std::get_if<models::ChartRequest>(&request);
     if (made)
-        restoreChoices(made->moment, made->layout, made->stars);
-    const auto chart = made ? models::chartOf(*made, engine::systemClock())
-                            : std::variant<models::Chart, models::Refusal>(models::Refusal{});
+        restoreChoices(*made);
+    auto drawn = made ? std::optional(*made) : std::nullopt;
+    if (drawn)
+        drawn->drawn = true; // the drawn chart always shows the analysis
+    const auto chart = drawn ? models::chartOf(*drawn, engine::systemClock())
+                             : std::variant<models::Chart, models::Refusal>(models::Refusal{});
     showSheet(std::get_if<models::Chart>(&chart));
     if (record->replaced > 0) // the text shown holds U+FFFD where the file's bytes were no text: never silently
         tellStatus(QStringLiteral("记录含 %1 处无法识别的字节，已显示为 \uFFFD").arg(record->replaced));

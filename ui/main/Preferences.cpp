@@ -54,6 +54,7 @@ std::optional<Preferences> loadPreferences()
     Preferences p;
     p.layout = models::layoutOf(fromQt(s.value(QStringLiteral("chart/layout")).toString()));
     p.stars = s.value(QStringLiteral("chart/stars")).toBool();
+    p.analysis = s.value(QStringLiteral("chart/analysis")).toBool();
     models::MomentOptions& o = p.moment;
     namespace w = models::words;
     const QString placeLongitude = s.value(QStringLiteral("moment/placeLongitude")).toString();
@@ -77,6 +78,7 @@ void savePreferences(const models::ChartRequest& request)
     const models::MomentOptions& o = request.moment;
     s.setValue(QStringLiteral("chart/layout"), toQt(models::layoutWord(request.layout)));
     s.setValue(QStringLiteral("chart/stars"), request.stars);
+    s.setValue(QStringLiteral("chart/analysis"), request.analysis);
     s.setValue(key(w::kPlaceOption), o.place ? toQt(models::placeLabel(*o.place)) : QString());
     s.setValue(QStringLiteral("moment/placeLongitude"),
                o.place ? toQt(models::degreesText(o.place->longitude)) : QString());

@@ -7,16 +7,12 @@
 #include <optional>
 
 // The main window's choices kept between sessions: the birth place and moment options, the layout and the star
-// option of the last chart. An INI file in the user's configuration folder
+// and analysis options of the last chart. An INI file in the user's configuration folder
 // (~/.config/chengshu-bazi/chengshu-bazi.ini), or the file CHENGSHU_SETTINGS names.
 namespace ui {
 
-struct Preferences
-{
-    models::MomentOptions moment;
-    models::Layout layout = models::Layout::vertical;
-    bool stars = false;
-};
+// The choices as a request without a birth: the moment options, the layout, the stars and the analysis.
+using Preferences = models::ChartRequest;
 
 // The settings file in use.
 QString preferencesFile();

@@ -1,0 +1,58 @@
+#include "models/chart/ChartAnalysis.h"
+
+#include "engine/support/RangeError.h"
+#include "engine/support/Utf8.h"
+
+using namespace engine;
+
+namespace models {
+namespace {
+
+constexpr std::size_t kYear = 0, kMonth = 1, kDay = 2, kHour = 3;
+
+// The stem of the palaces' year: the calendar year's number, or the year pillar's stem.
+int palaceYearStem(const Moment& moment)
+{
+    if (moment.options().palaceYear == PalaceYear::pillar)
+        return floorMod(yearCount(moment.birth()), 10);
+    return calendarYearStem(static_cast<int>(toCivil(moment.birth().solar).date.year()));
+}
+
+std::vector<Relation> natalRelations(const PillarChars& p)
+{
+    constexpr PillarPlace kPlaces[] = {PillarPlace::year, PillarPlace::month, PillarPlace::day, PillarPlace::hour};
+    std::array<PillarValue, 4> values{};
+    for (std::size_t i = 0; i < 4; ++i)
+        values[i] = {kPlaces[i], stemIndex(p.stems[i]), branchIndex(p.branches[i])};
+    return relationsAmong(values);
+}
+
+} // namespace
+
+ChartAnalysis analysisOf(const Moment& moment, const PillarChars& p, std::string_view conception,
+                         std::string_view lifePalace)
+{
+    ChartAnalysis a;
+    const int monthBranch = branchIndex(p.branches[kMonth]);
+    const int hourBranch = branchIndex(p.branches[kHour]);
+    const Palaces palaces = palacesOf(monthBranch, hourBranch, palaceYearStem(moment));
+    a.bodyPalace = ganZhiOf(palaces.bodyStem, palaces.bodyBranch);
+    const StemBranch breath = breathPillar(stemIndex(p.stems[kDay]), branchIndex(p.branches[kDay]));
+    a.breath = ganZhiOf(breath.stem, breath.branch);
+    a.naYin = {naYin(conception), naYin(a.breath), naYin(lifePalace), naYin(a.bodyPalace)};
+    a.selfSeats = selfSeats(p);
+    a.relations = natalRelations(p);
+    a.elements = elementCounts(p);
+    a.tenGods = tenGodCounts(p);
+    a.season = seasonOf(monthBranch);
+    a.notices = noticesOf(moment);
+    return a;
+}
+
+std::string_view placeName(PillarPlace place)
+{
+    constexpr std::string_view kNames[] = {"年", "月", "日", "时", "运", "岁", "月", "日"};
+    return kNames[static_cast<std::size_t>(place)];
+}
+
+} // namespace models
