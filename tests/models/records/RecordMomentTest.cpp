@@ -139,6 +139,7 @@ TEST(RecordMoment, EveryStoredChartReChartsToItself)
             break;
         case 4:
             o.lateZi = engine::LateZi::nextStem;
+            o.palaceYear = models::PalaceYear::pillar;
             break;
         }
     };
@@ -154,6 +155,7 @@ TEST(RecordMoment, EveryStoredChartReChartsToItself)
                 std::get<engine::LocalTime>(models::gregorianBirth(year, month, day, (i * 7) % 24, (i * 13) % 60));
         r.layout = i % 3 ? models::Layout::vertical : models::Layout::horizontal;
         r.stars = i % 6 < 3;
+        r.analysis = i % 7 < 2; // the analysis rows come back as the 分析 box
         setOptions(r.moment, i);
         const auto first = models::chartOf(r, engine::systemClock());
         if (!std::holds_alternative<models::Chart>(first))
