@@ -29,12 +29,36 @@ Options (a value follows as the next word or after "=", as in --name=张三):
   --leap             with --lunar: the month is the leap month that follows ordinary month MM
   --layout 竖排|横排 pillars as a row of stems over a row of branches (竖排, the default) or one row
   --stars            add the symbolic stars (神煞) under the pillars
+  --analysis         add the analysis (分析, below) after the yearly pillars, and "analysis" to --json
   --palace-year calendar|pillar  the life and body palaces' stems by the five tigers from the calendar year of
                      the birth (the default) or from the year pillar, the year that turns at 立春
   --crlf             end lines with CR LF, as the chart window and the saved records do
 )"
     R"(
 The birth moment (the defaults cast the clock time as Beijing time against the mean terms):
+)";
+
+constexpr std::string_view kHelpAnalysis = R"(
+The analysis (--analysis), one item a row:
+  身宫      the body palace: the month branch numbered 寅 = 1 ... 丑 = 12 and the hour branch 子 = 1 ... 亥 = 12
+            added (less 12 when over 12), read as a month number; its stem by the five tigers, as 命宫's
+  胎息      the breath pillar: the stem that combines with the day stem over the branch that combines with the
+            day branch
+  纳音      of 胎元, 胎息, 命宫 and 身宫
+  自坐      each pillar's stem's growth stage on its own branch, in the pillar columns
+  刑冲合害  the relations among the pillars: 天干五合, 天干相冲, 六合, 三合, 半合, 拱合, 三会, 六冲, 三刑, 相刑,
+            自刑, 六害, 六破, each with its characters, the pillars it joins and, for the combinations and meetings,
+            its element; one for every two (or three) pillars that form it, but a 半合 or 拱合 inside a found 三合
+            and a 相刑 inside a found 三刑 are not listed again
+  五行统计  the elements of the eight characters (a branch by its own element), then of the four stems with every
+            hidden stem of the four branches
+  十神统计  the ten gods of the year, month and hour stems, then with every hidden stem's ten god
+  月令旺衰  the season of the month branch: its element 旺, the one it produces 相, the one that produces it 休,
+            the one that controls it 囚, the one it controls 死
+  提示      how sure the pillars are: a birth within 120 minutes of a 节 (the month, at 立春 also the year, on its
+            other side), within 10 minutes of a double-hour edge (the other hour), from 23:00 to 00:59 (the day
+            and hour under the other 子 conventions), where the two term methods give other year or month pillars,
+            or in China's 1986-1991 summer time read on the fixed UTC+8
 )";
 
 constexpr std::string_view kHelpJson = R"(
@@ -55,7 +79,13 @@ term's instants; the 交运 date is a clock time in the birth's zone.
                       "tenGods":[4],"hiddenStems":[4 x 3, "" where a branch hides fewer],"growth":[4],
                       "naYin":[4],"stars":{"yearBranch","yearStem","monthBranch","dayBranch","dayStem":
                       [4 lists of names]} or null,"startAge","handOver","startYear","luck":[8 x
-                      {"pillar","tenGod","growth","naYin","age","year"}],"yearly":[80]}
+                      {"pillar","tenGod","growth","naYin","age","year"}],"yearly":[80]}, and with --analysis
+                      "analysis":{"bodyPalace","breath","naYin":{"conception","breath","lifePalace",
+                      "bodyPalace"},"selfSeat":[4],"relations":[{"kind","chars","pillars":["year"|"month"|
+                      "day"|"hour",...],"element" or null}],"elements":{"visible":{"木","火","土","金","水"},
+                      "withHidden":{...}},"tenGods":{"visible":{ten keys, zeros kept},"withHidden":{...}},
+                      "season":{"木":"旺",...},"notices":[{"kind":"term"|"hour"|"zi"|"termMethod"|
+                      "summerTime","text",["term","minutes","others":[{"what","pillar"}]]}]}
                      with a moment option also "moment":{"place","region","longitude","zone","utcOffset",
                      "dst","fold","utc","solarTime","solarTimeKind","terms","lateZi","palaceYear"} after
                      "lunar" (keys of options at their default are left out; "utc" is always there)
@@ -63,9 +93,9 @@ term's instants; the 交运 date is a clock time in the birth's zone.
 
 Charts in batches: bazi chart - [--json | --crlf]   (the - may stand before or after the options)
   reads one request per line of standard input, a JSON object whose keys are the options above without their
-  dashes: {"name":"张三","sex":"男","date":"1984-02-05","time":"08:00"}, with "lunar", "leap" and "stars" as
-  true or false, "layout" and the moment options ("place", "longitude" (a number or a text), "tz", "solar-time",
-  "terms", "late-zi", "fold") optional. Each line is read and checked as the options are. With --json one chart a
+  dashes: {"name":"张三","sex":"男","date":"1984-02-05","time":"08:00"}, with "lunar", "leap", "stars" and
+  "analysis" as true or false, and "layout", "palace-year" and the moment options ("place", "longitude" (a number
+  or a text), "tz", "solar-time", "terms", "late-zi", "fold") optional. Each line is read and checked as the options are. With --json one chart a
   line; otherwise each chart's text followed by a line holding only a form feed. A refused line (not one JSON
   object, an unknown key, a bad value, an empty line) gives {"error":"MESSAGE"} (or "error: MESSAGE" and the form
   feed line) in its place and the rest go on; the exit status is then 1. A UTF-8 byte-order mark and CR LF line
@@ -75,7 +105,8 @@ Each option is given once. Bad input stops with a message on standard error, not
 and exit status 2.
 )";
 
-const std::string kHelp = std::string(kHelpHead) + std::string(kMomentHelp) + std::string(kHelpJson);
+const std::string kHelp =
+    std::string(kHelpHead) + std::string(kMomentHelp) + std::string(kHelpAnalysis) + std::string(kHelpJson);
 
 constexpr std::string_view kCrlfWithJson = "--crlf ends the lines of the chart text; --json writes one line";
 
