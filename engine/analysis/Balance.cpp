@@ -1,6 +1,7 @@
 #include "engine/analysis/Analysis.h"
 
 #include "engine/analysis/EncodedTable.h"
+#include "engine/support/Text.h"
 #include "engine/support/Utf8.h"
 
 #include <algorithm>
@@ -59,26 +60,46 @@ void countElement(std::array<int, 5>& counts, std::string_view stemOrBranch)
         ++counts[static_cast<std::size_t>(*element)];
 }
 
-void countTenGod(std::array<int, 10>& counts, std::string_view name)
+// The hidden stems of each branch, as hiddenStems lists them (the stems are the same for every day stem), read once:
+// a chart counts them for every branch, twice.
+struct HiddenOfBranch
 {
-    for (int i = 0; i < 10; ++i) {
-        if (!name.empty() && tenGodName(i) == name)
-            ++counts[static_cast<std::size_t>(i)];
-    }
+    std::array<int, 3> stems{};
+    int count = 0;
+};
+
+const std::array<HiddenOfBranch, 12>& hiddenOfBranches()
+{
+    static const auto all = [] {
+        std::array<HiddenOfBranch, 12> out;
+        for (int b = 0; b < 12; ++b) {
+            const std::string entries = hiddenStems(stemName(0), branchName(b));
+            for (const std::string_view entry : listEntries(entries)) // "<stem><ten god>", or empty for a filler
+                if (!entry.empty())
+                    out[static_cast<std::size_t>(b)].stems[static_cast<std::size_t>(out[b].count++)] =
+                        stemIndex(utf8::at(entry, 0));
+        }
+        return out;
+    }();
+    return all;
 }
 
-// Calls visit(stem, ten god) for each hidden stem of the branch, as hiddenStems lists them; filler positions skipped.
-template <class Visit> void forEachHiddenStem(std::string_view dayStem, std::string_view branch, Visit visit)
+// The place of tenGod(day stem, stem) in the order of tenGodName, for every pair of stems, read once from the table.
+int tenGodIndex(int dayStem, int stem)
 {
-    const std::string entries = hiddenStems(dayStem, branch);
-    std::string_view rest = entries;
-    while (!rest.empty()) {
-        const std::size_t comma = rest.find(',');
-        const std::string_view entry = rest.substr(0, comma); // "<stem><ten god>" or a lone space
-        if (entry != " ")
-            visit(utf8::at(entry, 0), utf8::mid(entry, 1));
-        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
-    }
+    static const auto places = [] {
+        std::array<std::array<int, 10>, 10> out{};
+        for (int d = 0; d < 10; ++d)
+            for (int x = 0; x < 10; ++x) {
+                const std::string_view god = tenGod(stemName(d), stemName(x));
+                int i = 0;
+                while (i < 9 && tenGodName(i) != god)
+                    ++i;
+                out[static_cast<std::size_t>(d)][static_cast<std::size_t>(x)] = i;
+            }
+        return out;
+    }();
+    return places[static_cast<std::size_t>(dayStem)][static_cast<std::size_t>(stem)];
 }
 
 std::size_t elementNamed(std::string_view name)
@@ -110,30 +131,40 @@ ElementCounts elementCounts(const PillarChars& p, HourPillar hour)
         countElement(counts.visible, p.stems[i]);
         countElement(counts.visible, p.branches[i]);
         countElement(counts.withHidden, p.stems[i]);
-        forEachHiddenStem(p.stems[kDayPillar], p.branches[i],
-                          [&](std::string_view stem, std::string_view) { countElement(counts.withHidden, stem); });
+        const HiddenOfBranch& hidden = hiddenOfBranches()[static_cast<std::size_t>(branchIndex(p.branches[i]))];
+        for (int k = 0; k < hidden.count; ++k)
+            countElement(counts.withHidden, stemName(hidden.stems[static_cast<std::size_t>(k)]));
     }
     return counts;
 }
 
 std::string_view tenGodName(int index)
 {
-    // 甲's own row names the ten gods in this order, one for each stem from 甲.
-    return index >= 0 && index < 10 ? tenGod(stemName(0), stemName(index)) : std::string_view{};
+    // 甲's own row names the ten gods in this order, one for each stem from 甲; read once, as every count names
+    // all ten.
+    static const auto names = [] {
+        std::array<std::string_view, 10> all;
+        for (int i = 0; i < 10; ++i)
+            all[static_cast<std::size_t>(i)] = tenGod(stemName(0), stemName(i));
+        return all;
+    }();
+    return index >= 0 && index < 10 ? names[static_cast<std::size_t>(index)] : std::string_view{};
 }
 
 TenGodCounts tenGodCounts(const PillarChars& p, HourPillar hour)
 {
-    const std::string_view dayStem = p.stems[kDayPillar];
+    const int dayStem = stemIndex(p.stems[kDayPillar]);
     TenGodCounts counts;
     for (std::size_t i = 0; i < pillarsCounted(hour); ++i) {
         if (i != kDayPillar)
-            countTenGod(counts.visible, tenGod(dayStem, p.stems[i]));
+            ++counts.visible[static_cast<std::size_t>(tenGodIndex(dayStem, stemIndex(p.stems[i])))];
     }
     counts.withHidden = counts.visible;
     for (std::size_t i = 0; i < pillarsCounted(hour); ++i) {
-        forEachHiddenStem(dayStem, p.branches[i],
-                          [&](std::string_view, std::string_view god) { countTenGod(counts.withHidden, god); });
+        const HiddenOfBranch& hidden = hiddenOfBranches()[static_cast<std::size_t>(branchIndex(p.branches[i]))];
+        for (int k = 0; k < hidden.count; ++k)
+            ++counts.withHidden[static_cast<std::size_t>(
+                tenGodIndex(dayStem, hidden.stems[static_cast<std::size_t>(k)]))];
     }
     return counts;
 }
@@ -143,7 +174,9 @@ std::string_view vigourName(Vigour vigour)
     return kVigourNames[static_cast<std::size_t>(vigour)];
 }
 
-std::array<Vigour, 5> seasonOf(int monthBranch)
+namespace {
+
+std::array<Vigour, 5> searchSeason(int monthBranch)
 {
     const std::string_view season = tables::findRowContaining(kSeasons, branchName(monthBranch));
     const std::size_t ruling = elementNamed(utf8::right(season, 1));
@@ -156,6 +189,20 @@ std::array<Vigour, 5> seasonOf(int monthBranch)
     vigour[stepRound(kControl, ruling, -1)] = Vigour::qiu;
     vigour[stepRound(kControl, ruling, 1)] = Vigour::si;
     return vigour;
+}
+
+} // namespace
+
+std::array<Vigour, 5> seasonOf(int monthBranch)
+{
+    // Read from the rows once for each of the twelve month branches.
+    static const auto seasons = [] {
+        std::array<std::array<Vigour, 5>, 12> all{};
+        for (int b = 0; b < 12; ++b)
+            all[static_cast<std::size_t>(b)] = searchSeason(b);
+        return all;
+    }();
+    return seasons[static_cast<std::size_t>(floorMod(monthBranch, 12))];
 }
 
 } // namespace engine

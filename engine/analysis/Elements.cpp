@@ -1,5 +1,6 @@
 #include "engine/analysis/Analysis.h"
 
+#include "engine/analysis/SymbolMemo.h"
 #include "engine/support/Utf8.h"
 
 #include <algorithm>
@@ -21,11 +22,7 @@ constexpr std::array<std::string_view, 5> kElementRows = {
 static_assert(kElementRows.size() == 5);
 static_assert(std::ranges::all_of(kElementRows, [](std::string_view row) { return utf8::at(row, 1) == "*"; }));
 
-} // namespace
-
-namespace engine {
-
-std::optional<Element> elementOf(std::string_view stemOrBranch)
+std::optional<Element> searchElement(std::string_view stemOrBranch)
 {
     // Whole characters compared, so that a broken one never matches the start of another.
     for (std::size_t i = 0; i < kElementRows.size(); ++i) {
@@ -36,6 +33,24 @@ std::optional<Element> elementOf(std::string_view stemOrBranch)
         }
     }
     return std::nullopt;
+}
+
+} // namespace
+
+namespace engine {
+
+std::optional<Element> elementOf(std::string_view stemOrBranch)
+{
+    // Counted for every character of a chart and of its hidden stems: the stems' and branches' elements are read
+    // from the rows once.
+    static const auto bySymbol = [] {
+        std::array<std::optional<Element>, memo::kSymbols> all;
+        for (int i = 0; i < memo::kSymbols; ++i)
+            all[static_cast<std::size_t>(i)] = searchElement(memo::symbolName(i));
+        return all;
+    }();
+    const int i = memo::symbolIndex(stemOrBranch);
+    return i >= 0 ? bySymbol[static_cast<std::size_t>(i)] : searchElement(stemOrBranch);
 }
 
 std::string_view elementName(Element element)

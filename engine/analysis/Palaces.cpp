@@ -2,6 +2,7 @@
 #include "engine/analysis/Relations.h"
 
 #include "engine/analysis/EncodedTable.h"
+#include "engine/calendar/GanZhiTables.h"
 #include "engine/support/Utf8.h"
 
 #include <algorithm>
@@ -40,20 +41,42 @@ static_assert(std::ranges::all_of(kFiveTigers, [](std::string_view row) {
     return utf8::length(row) == 4 && utf8::at(row, 2) == "*";
 }));
 
-// The number, 1 to 12, that `numbers` gives the branch.
-int numberOf(std::string_view numbers, int branch)
+// The numbers a row gives each branch, by branch index, and the branch of each number (1 to 12), worked out by the
+// compiler from the row: the palaces are placed for every chart.
+struct Numbering
 {
-    const std::string_view name = branchName(branch);
-    for (int number = 1; number < 12; ++number) {
-        if (utf8::at(numbers, static_cast<std::size_t>(number) + 1) == name) // past "<what>*"
-            return number;
+    std::array<int, 12> ofBranch{};
+    std::array<int, 13> branchOf{};
+};
+
+constexpr Numbering numbering(std::string_view row)
+{
+    Numbering n;
+    for (int number = 1; number <= 12; ++number) {
+        const std::string_view name = utf8::at(row, static_cast<std::size_t>(number) + 1); // past "<what>*"
+        for (std::size_t b = 0; b < tables::kDiZhi.size(); ++b)
+            if (tables::kDiZhi[b] == name) {
+                n.ofBranch[b] = number;
+                n.branchOf[static_cast<std::size_t>(number)] = static_cast<int>(b);
+            }
     }
-    return 12;
+    return n;
 }
 
-int branchNumbered(std::string_view numbers, int number) // number in [1, 12]
+constexpr Numbering kMonthNumbering = numbering(kMonthNumbers);
+constexpr Numbering kHourNumbering = numbering(kHourNumbers);
+static_assert(kMonthNumbering.ofBranch[2] == 1 && kMonthNumbering.ofBranch[1] == 12); // 寅 1, 丑 12
+static_assert(kHourNumbering.ofBranch[0] == 1 && kHourNumbering.ofBranch[11] == 12);  // 子 1, 亥 12
+
+// The number, 1 to 12, that the numbering gives the branch.
+int numberOf(const Numbering& numbers, int branch)
 {
-    return branchIndex(utf8::at(numbers, static_cast<std::size_t>(number) + 1));
+    return numbers.ofBranch[static_cast<std::size_t>(floorMod(branch, 12))];
+}
+
+int branchNumbered(const Numbering& numbers, int number) // number in [1, 12]
+{
+    return numbers.branchOf[static_cast<std::size_t>(number)];
 }
 
 } // namespace
@@ -71,30 +94,38 @@ int lifePalaceBranch(int monthBranch, int hourBranch)
 {
     // 命宫: 正月 on 子 counting back to the birth month, the birth hour there counting on to 卯. With the month and
     // the hour both numbered from 寅, that is 26 less their sum, less 12 again when over 12.
-    int number = 26 - numberOf(kMonthNumbers, monthBranch) - numberOf(kMonthNumbers, hourBranch); // [2, 24]
+    int number = 26 - numberOf(kMonthNumbering, monthBranch) - numberOf(kMonthNumbering, hourBranch); // [2, 24]
     if (number > 12)
         number -= 12;
-    return branchNumbered(kMonthNumbers, number);
+    return branchNumbered(kMonthNumbering, number);
 }
 
 int bodyPalaceBranch(int monthBranch, int hourBranch)
 {
     // 身宫: the month number and the hour number added, less 12 when over 12, read as a month number.
-    int number = numberOf(kMonthNumbers, monthBranch) + numberOf(kHourNumbers, hourBranch); // [2, 24]
+    int number = numberOf(kMonthNumbering, monthBranch) + numberOf(kHourNumbering, hourBranch); // [2, 24]
     if (number > 12)
         number -= 12;
-    return branchNumbered(kMonthNumbers, number);
+    return branchNumbered(kMonthNumbering, number);
 }
 
 int palaceStem(int yearStem, int branch)
 {
-    const std::string_view stem = stemName(yearStem);
-    const auto row = std::ranges::find_if(kFiveTigers, [stem](std::string_view r) {
-        return tables::contains(utf8::left(r, 2), stem); // the pair, not the 寅 stem after '*'
-    });
+    // The 寅 stem of each year stem, read from the rows once.
+    static const auto tigers = [] {
+        std::array<int, 10> all{};
+        for (int y = 0; y < 10; ++y) {
+            const std::string_view stem = stemName(y);
+            const auto row = std::ranges::find_if(kFiveTigers, [stem](std::string_view r) {
+                return tables::contains(utf8::left(r, 2), stem); // the pair, not the 寅 stem after '*'
+            });
+            all[static_cast<std::size_t>(y)] = stemIndex(utf8::at(*row, 3));
+        }
+        return all;
+    }();
     // The stems run on from 寅 through 子 and 丑, the year's eleventh and twelfth months.
-    const int fromTiger = numberOf(kMonthNumbers, branch) - 1; // [0, 11]
-    return floorMod(stemIndex(utf8::at(*row, 3)) + fromTiger, 10);
+    const int fromTiger = numberOf(kMonthNumbering, branch) - 1; // [0, 11]
+    return floorMod(tigers[static_cast<std::size_t>(floorMod(yearStem, 10))] + fromTiger, 10);
 }
 
 int calendarYearStem(int gregorianYear)

@@ -4,6 +4,8 @@
 
 #include "engine/support/Utf8.h"
 
+#include <charconv>
+
 using namespace engine;
 
 namespace models {
@@ -11,64 +13,116 @@ namespace {
 
 constexpr std::string_view kRelationsLabel = "刑冲合害：";
 constexpr std::string_view kNoticeLabel = "提示：";
+constexpr std::string_view kIndent = "          ";   // the width of kRelationsLabel
+constexpr std::string_view kNoticeIndent = "      "; // the width of kNoticeLabel
+
 constexpr bool isStemKind(RelationKind kind)
 {
     return kind == RelationKind::stemCombine || kind == RelationKind::stemClash;
 }
 
-// The items joined by `separator`.
-std::string joined(const std::vector<std::string>& items, std::string_view separator)
+// Rows straight into the chart's text: a chart with its analysis is laid out in one buffer too.
+struct Out
 {
-    std::string text;
-    for (const auto& item : items) {
-        if (!text.empty())
-            text += separator;
-        text += item;
+    std::string& text;
+    std::string_view eol;
+
+    Out& put(std::string_view piece)
+    {
+        text.append(piece);
+        return *this;
     }
-    return text;
+    Out& count(int n)
+    {
+        char digits[12];
+        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+        text.append(digits, end);
+        return *this;
+    }
+    // A chart cell: the text made eight columns wide when narrower (a non-ASCII character counts two).
+    Out& cell(std::string_view piece)
+    {
+        text.append(piece);
+        const int width = utf8::width(piece);
+        if (width < 8)
+            text.append(static_cast<std::size_t>(8 - width), ' ');
+        return *this;
+    }
+    void end() { text.append(eol); }
+};
+
+void writeRelation(Out& out, const Relation& r)
+{
+    out.put(relationName(r.kind)).put(" ");
+    for (int i = 0; i < r.count; ++i) {
+        const int symbol = r.symbols[static_cast<std::size_t>(i)];
+        out.put(isStemKind(r.kind) ? stemName(symbol) : branchName(symbol));
+    }
+    out.put("（");
+    for (int i = 0; i < r.count; ++i)
+        out.put(i ? "、" : "").put(placeName(r.pillars[static_cast<std::size_t>(i)]));
+    out.put("）");
+    if (r.element)
+        out.put(" ").put(elementName(*r.element));
 }
 
-// Rows under one label: the label on the first, its width in spaces on the others.
-void appendLabelled(std::vector<std::string>& out, std::string_view label, const std::vector<std::string>& items)
+void writeElementCounts(Out& out, const std::array<int, 5>& counts)
 {
-    const std::string indent(static_cast<std::size_t>(utf8::width(label)), ' ');
-    for (std::size_t i = 0; i < items.size(); ++i)
-        out.push_back((i == 0 ? std::string(label) : indent) + items[i]);
-}
-
-std::string counted(std::string_view name, int count)
-{
-    return std::string(name) + std::to_string(count);
-}
-
-std::string elementCounts(const std::array<int, 5>& counts)
-{
-    std::vector<std::string> items;
     for (std::size_t e = 0; e < counts.size(); ++e)
-        items.push_back(counted(elementName(static_cast<Element>(e)), counts[e]));
-    return joined(items, " ");
+        out.put(e ? " " : "").put(elementName(static_cast<Element>(e))).count(counts[e]);
 }
 
-std::string tenGodCounts(const std::array<int, 10>& counts)
+void writeTenGodCounts(Out& out, const std::array<int, 10>& counts)
 {
-    std::vector<std::string> items;
     for (std::size_t g = 0; g < counts.size(); ++g)
-        items.push_back(counted(tenGodName(static_cast<int>(g)), counts[g]));
-    return joined(items, " ");
+        out.put(g ? " " : "").put(tenGodName(static_cast<int>(g))).count(counts[g]);
 }
 
 // 木旺 火相 水休 金囚 土死: the elements in the order of their vigour.
-std::string seasonText(const std::array<Vigour, 5>& season)
+void writeSeason(Out& out, const std::array<Vigour, 5>& season)
 {
-    std::vector<std::string> items;
+    bool first = true;
     for (int v = 0; v < 5; ++v)
         for (std::size_t e = 0; e < season.size(); ++e)
-            if (static_cast<int>(season[e]) == v)
-                items.push_back(std::string(elementName(static_cast<Element>(e))).append(vigourName(season[e])));
-    return joined(items, " ");
+            if (static_cast<int>(season[e]) == v) {
+                out.put(first ? "" : " ").put(elementName(static_cast<Element>(e))).put(vigourName(season[e]));
+                first = false;
+            }
+}
+
+void writePalaces(Out& out, const ChartAnalysis& a)
+{
+    out.put(kBodyPalaceLabel).put(a.bodyPalace).put("    胎息：").put(a.breath).end();
+    out.put("纳音：");
+    for (std::size_t i = 0; i < a.naYin.size(); ++i)
+        out.put(i ? "  " : "").put(kDerivedPillars[i]).put(a.naYin[i]);
+    out.end();
+    out.put("自坐： ");
+    for (const std::string_view seat : a.selfSeats)
+        out.cell(seat); // none of the stage names is wider than a cell
+    out.end();
+}
+
+void writeRelations(Out& out, const std::vector<Relation>& relations)
+{
+    if (relations.empty())
+        out.put(kRelationsLabel).put("无").end();
+    for (std::size_t i = 0; i < relations.size(); ++i) {
+        out.put(i ? kIndent : kRelationsLabel);
+        writeRelation(out, relations[i]);
+        out.end();
+    }
 }
 
 } // namespace
+
+std::string relationText(const Relation& r)
+{
+    std::string text;
+    Out out{text, {}};
+    writeRelation(out, r);
+    return text;
+}
 
 std::string relationChars(const Relation& r)
 {
@@ -81,46 +135,32 @@ std::string relationChars(const Relation& r)
 
 std::string relationPlaces(const Relation& r)
 {
-    std::vector<std::string> places;
+    std::string places;
     for (int i = 0; i < r.count; ++i)
-        places.emplace_back(placeName(r.pillars[static_cast<std::size_t>(i)]));
-    return joined(places, "、");
+        places.append(i ? "、" : "").append(placeName(r.pillars[static_cast<std::size_t>(i)]));
+    return places;
 }
 
-std::string relationText(const Relation& r)
+void writeAnalysisRows(std::string& text, const ChartAnalysis& a, std::string_view eol)
 {
-    std::string item(relationName(r.kind));
-    item.append(" ").append(relationChars(r)).append("（").append(relationPlaces(r)).append("）");
-    if (r.element)
-        item.append(" ").append(elementName(*r.element));
-    return item;
-}
-
-std::vector<std::string> analysisRows(const ChartAnalysis& a)
-{
-    std::vector<std::string> out;
-    out.push_back(std::string(kBodyPalaceLabel) + a.bodyPalace + "    胎息：" + a.breath);
-    std::vector<std::string> naYin;
-    for (std::size_t i = 0; i < a.naYin.size(); ++i)
-        naYin.push_back(std::string(kDerivedPillars[i]).append(a.naYin[i]));
-    out.push_back("纳音：" + joined(naYin, "  "));
-    std::string seats = "自坐： ";
-    for (const std::string_view seat : a.selfSeats)
-        seats += FormatString(std::string(seat), 8);
-    out.push_back(std::move(seats));
-    std::vector<std::string> relations;
-    for (const Relation& r : a.relations)
-        relations.push_back(relationText(r));
-    appendLabelled(out, kRelationsLabel, relations.empty() ? std::vector<std::string>{"无"} : relations);
-    out.push_back("五行统计：" + elementCounts(a.elements.visible) + "；含藏干：" +
-                  elementCounts(a.elements.withHidden));
-    out.push_back("十神统计：" + tenGodCounts(a.tenGods.visible) + "；含藏干：" + tenGodCounts(a.tenGods.withHidden));
-    out.push_back("月令旺衰：" + seasonText(a.season));
-    std::vector<std::string> notices;
-    for (const Notice& n : a.notices)
-        notices.push_back(n.text);
-    appendLabelled(out, kNoticeLabel, notices);
-    return out;
+    Out out{text, eol};
+    writePalaces(out, a);
+    writeRelations(out, a.relations);
+    out.put("五行统计：");
+    writeElementCounts(out, a.elements.visible);
+    out.put("；含藏干：");
+    writeElementCounts(out, a.elements.withHidden);
+    out.end();
+    out.put("十神统计：");
+    writeTenGodCounts(out, a.tenGods.visible);
+    out.put("；含藏干：");
+    writeTenGodCounts(out, a.tenGods.withHidden);
+    out.end();
+    out.put("月令旺衰：");
+    writeSeason(out, a.season);
+    out.end();
+    for (std::size_t i = 0; i < a.notices.size(); ++i)
+        out.put(i ? kNoticeIndent : kNoticeLabel).put(a.notices[i].text).end();
 }
 
 } // namespace models

@@ -10,7 +10,7 @@ namespace models {
 
 inline constexpr std::string_view kBodyPalaceLabel = "身宫："; // the analysis rows start with it
 
-// The rows, without line ends:
+// The rows:
 //   身宫：<GanZhi>    胎息：<GanZhi>
 //   纳音：胎元<NaYin>  胎息<NaYin>  命宫<NaYin>  身宫<NaYin>
 //   自坐： <four cells, one per pillar>
@@ -19,7 +19,8 @@ inline constexpr std::string_view kBodyPalaceLabel = "身宫："; // the analysi
 //   十神统计：比肩n … 正印n；含藏干：…
 //   月令旺衰：木旺 火相 …, in the order 旺 相 休 囚 死
 //   提示：<notice>, one a row (none without notices)
-std::vector<std::string> analysisRows(const ChartAnalysis& analysis);
+// Appended to `text`, each row ended by `eol`.
+void writeAnalysisRows(std::string& text, const ChartAnalysis& analysis, std::string_view eol);
 
 // "六合 子丑（年、日） 土": a relation as the chart lists it.
 std::string relationText(const engine::Relation& relation);

@@ -112,7 +112,7 @@ std::variant<Chart, Refusal> chartOf(const ChartRequest& request, const Clock& n
         c.layout = request.layout;
         gather(c, request.stars);
         if (request.analysis || request.drawn)
-            c.analysis = analysisOf(c.moment, c.pillars.chars, c.conception, c.lifePalace);
+            c.analysis = analysisOf(c);
         c.analysisShown = request.analysis;
         c.today = now();
     } catch (const RangeError& e) {

@@ -1,5 +1,7 @@
 #include "models/chart/ChartAnalysis.h"
 
+#include "models/chart/Chart.h"
+
 #include "engine/support/RangeError.h"
 #include "engine/support/Utf8.h"
 
@@ -29,9 +31,10 @@ std::vector<Relation> natalRelations(const PillarChars& p)
 
 } // namespace
 
-ChartAnalysis analysisOf(const Moment& moment, const PillarChars& p, std::string_view conception,
-                         std::string_view lifePalace)
+ChartAnalysis analysisOf(const Chart& chart)
 {
+    const Moment& moment = chart.moment;
+    const PillarChars& p = chart.pillars.chars;
     ChartAnalysis a;
     const int monthBranch = branchIndex(p.branches[kMonth]);
     const int hourBranch = branchIndex(p.branches[kHour]);
@@ -39,13 +42,13 @@ ChartAnalysis analysisOf(const Moment& moment, const PillarChars& p, std::string
     a.bodyPalace = ganZhiOf(palaces.bodyStem, palaces.bodyBranch);
     const StemBranch breath = breathPillar(stemIndex(p.stems[kDay]), branchIndex(p.branches[kDay]));
     a.breath = ganZhiOf(breath.stem, breath.branch);
-    a.naYin = {naYin(conception), naYin(a.breath), naYin(lifePalace), naYin(a.bodyPalace)};
+    a.naYin = {naYin(chart.conception), naYin(a.breath), naYin(chart.lifePalace), naYin(a.bodyPalace)};
     a.selfSeats = selfSeats(p);
     a.relations = natalRelations(p);
     a.elements = elementCounts(p);
     a.tenGods = tenGodCounts(p);
     a.season = seasonOf(monthBranch);
-    a.notices = noticesOf(moment);
+    a.notices = noticesOf(moment, chart.previousJie, chart.nextJie);
     return a;
 }
 

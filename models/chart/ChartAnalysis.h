@@ -31,10 +31,10 @@ struct ChartAnalysis
 // The labels of the derived pillars whose NaYin the analysis gives, in its order.
 inline constexpr std::array<std::string_view, 4> kDerivedPillars = {"胎元", "胎息", "命宫", "身宫"};
 
-// The analysis of a chart's pillars: `conception` and `lifePalace` as the chart has them, the palaces' year as the
-// moment's options choose.
-ChartAnalysis analysisOf(const Moment& moment, const engine::PillarChars& pillars, std::string_view conception,
-                         std::string_view lifePalace);
+// The analysis of a chart's pillars, its 胎元, 命宫 and 节 as the chart has them; the palaces' year as the moment's
+// options choose.
+struct Chart;
+ChartAnalysis analysisOf(const Chart& chart);
 
 // 年 月 日 时 for the natal pillars, 运 岁 月 日 for the periods: the one-character names of pillar places.
 std::string_view placeName(engine::PillarPlace place);

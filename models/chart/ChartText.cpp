@@ -274,8 +274,7 @@ void writeChartText(std::string& out, const Chart& c, std::string_view eol)
     writePillars(rows, c);
     writeLuck(rows, c);
     if (c.analysis && c.analysisShown)
-        for (const auto& row : analysisRows(*c.analysis))
-            rows.line(row);
+        writeAnalysisRows(out, *c.analysis, eol);
     rows.empty();
     rows.empty();
 }

@@ -14,6 +14,9 @@ namespace {
 constexpr minutes kNearTerm{120}; // a birth this close to a 节 may have been timed on its other side
 constexpr minutes kNearEdge{10};  // the same for a double-hour edge
 constexpr int kLiChun = 2;        // the 节 at which the year turns
+// The mean formula and the astronomy put a 节 at most about three hours apart over the chart's years: only a
+// birth this close to one of its 节 can have other pillars under the other method.
+constexpr hours kTermMethodsApart{4};
 
 std::string hourPillar(LocalTime solar, LateZi lateZi)
 {
@@ -22,11 +25,9 @@ std::string hourPillar(LocalTime solar, LateZi lateZi)
 }
 
 // A 节 within two hours before or after the birth: the month, and at 立春 the year, on its other side.
-std::optional<Notice> termNotice(const BirthMoment& m)
+std::optional<Notice> termNotice(const BirthMoment& m, const Term& previous, const Term& next)
 {
     const LocalTime t = m.beijing();
-    const Term previous = jiePre(t, m.terms);
-    const Term next = jieNext(t, m.terms);
     const bool after = t - previous.at <= kNearTerm;
     if (!after && next.at - t > kNearTerm)
         return std::nullopt;
@@ -86,11 +87,14 @@ std::optional<Notice> ziNotice(const BirthMoment& m)
 }
 
 // The year and month pillars under the other term method, where they differ.
-std::optional<Notice> termMethodNotice(const Moment& moment)
+std::optional<Notice> termMethodNotice(const Moment& moment, const Term& previous, const Term& next)
 {
     if (!astro::available())
         return std::nullopt;
     const BirthMoment& m = moment.birth();
+    const LocalTime t = m.beijing();
+    if (t - previous.at > kTermMethodsApart && next.at - t > kTermMethodsApart)
+        return std::nullopt;
     const TermMethod used = moment.options().terms;
     const TermMethod other = used == TermMethod::mean ? TermMethod::astro : TermMethod::mean;
     try {
@@ -115,8 +119,15 @@ std::optional<Notice> termMethodNotice(const Moment& moment)
 std::vector<Notice> noticesOf(const Moment& moment)
 {
     const BirthMoment& m = moment.birth();
+    return noticesOf(moment, jiePre(m.beijing(), m.terms), jieNext(m.beijing(), m.terms));
+}
+
+std::vector<Notice> noticesOf(const Moment& moment, const Term& previous, const Term& next)
+{
+    const BirthMoment& m = moment.birth();
     std::vector<Notice> out;
-    for (auto notice : {termNotice(m), hourNotice(m), ziNotice(m), termMethodNotice(moment)})
+    for (auto notice :
+         {termNotice(m, previous, next), hourNotice(m), ziNotice(m), termMethodNotice(moment, previous, next)})
         if (notice)
             out.push_back(std::move(*notice));
     if (missesChinaSummerTime(m.clock, moment.options()))

@@ -37,6 +37,8 @@ struct Notice
 
 // The notices of a birth moment, in the order of the kinds above.
 std::vector<Notice> noticesOf(const Moment& moment);
+// The same, given the 节 at or before the birth and the first after it, as the chart already has them.
+std::vector<Notice> noticesOf(const Moment& moment, const engine::Term& previous, const engine::Term& next);
 
 // "term", "hour", "zi", "termMethod", "summerTime", "unknownHour": the JSON's word for the kind.
 std::string_view noticeKindWord(NoticeKind kind);

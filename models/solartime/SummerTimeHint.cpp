@@ -7,6 +7,9 @@ bool missesChinaSummerTime(engine::LocalTime clock, const MomentOptions& options
 {
     if (!options.effectiveZone().empty()) // a zone, or a place's zone, knows its own summer time
         return false;
+    const int year = static_cast<int>(engine::toCivil(clock).date.year());
+    if (year < kFirstSummerTimeYear || year > kLastSummerTimeYear)
+        return false; // asked of every chart: the tz database only for the years China kept summer time
     MomentOptions china;
     china.zone = kChinaZone;
     china.fold = zones::Fold::earlier; // the repeated hour of the autumn change counts too

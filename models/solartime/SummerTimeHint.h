@@ -7,6 +7,8 @@
 namespace models {
 
 inline constexpr std::string_view kChinaZone = "Asia/Shanghai";
+inline constexpr int kFirstSummerTimeYear = 1986;
+inline constexpr int kLastSummerTimeYear = 1991;
 // What the window and the chart's notices say of such a birth.
 inline constexpr std::string_view kSummerTimeHint =
     "这一时刻在中国 1986—1991 年的夏令时内，钟表比固定 UTC+8 快一小时。";

@@ -38,6 +38,15 @@ void BM_Chart(benchmark::State& state)
 }
 BENCHMARK(BM_Chart)->Unit(benchmark::kMicrosecond);
 
+// The same chart with its analysis: palaces, relations, counts, season and notices, and their rows.
+void BM_ChartAnalysis(benchmark::State& state)
+{
+    models::ChartRequest request = birth(1984, 3, 2, 16, 25);
+    request.analysis = true;
+    chartRepeatedly(state, request);
+}
+BENCHMARK(BM_ChartAnalysis)->Unit(benchmark::kMicrosecond);
+
 // The same chart with every moment option on: a place, its zone with summer time, true solar time, astronomical
 // terms and the next-day 子 convention. Kept beside the default chart so that one run compares the two.
 void BM_ChartEveryOption(benchmark::State& state)
@@ -61,5 +70,17 @@ void BM_ChartOf(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChartOf)->Unit(benchmark::kMicrosecond);
+
+// The chart with its analysis, without the text.
+void BM_ChartOfWithAnalysis(benchmark::State& state)
+{
+    models::ChartRequest request = birth(1984, 3, 2, 16, 25);
+    request.analysis = true;
+    for (auto _ : state) {
+        auto chart = models::chartOf(request, kFixedNow);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_ChartOfWithAnalysis)->Unit(benchmark::kMicrosecond);
 
 } // namespace
