@@ -21,7 +21,10 @@ std::vector<Part> partsOf(const ChartSheet& s)
 {
     std::vector<Part> parts;
     parts.push_back({[&s] { return headerHeight(s); }, [&s](QPainter& p, QPointF at) { drawHeader(p, at, s); }});
-    parts.push_back({pillarsHeight, [&s](QPainter& p, QPointF at) { drawPillars(p, at, s); }});
+    parts.push_back({[&s] { return pillarsHeight(s); }, [&s](QPainter& p, QPointF at) { drawPillars(p, at, s); }});
+    if (s.analysis && !s.analysis->relations.empty())
+        parts.push_back(
+            {[&s] { return relationsHeight(s); }, [&s](QPainter& p, QPointF at) { drawRelations(p, at, s); }});
     if (!s.stars.empty())
         parts.push_back({[&s] { return starsHeight(s); }, [&s](QPainter& p, QPointF at) { drawStars(p, at, s); }});
     parts.push_back({luckHeight, [&s](QPainter& p, QPointF at) { drawLuck(p, at, s); }});
@@ -55,6 +58,8 @@ struct ChartPainter::Arrangement
     QSizeF canvas;
     double scale = 1;
     QPointF origin; // the canvas's top left in the target's coordinates
+
+    QRectF onTarget(const QRectF& canvasRect) const;
 };
 
 ChartPainter::ChartPainter(const ChartSheet& sheet) : m_sheet(sheet) {}
@@ -113,15 +118,30 @@ void ChartPainter::paint(QPainter& painter, const QRectF& target) const
     painter.restore();
 }
 
+QRectF ChartPainter::Arrangement::onTarget(const QRectF& canvasRect) const
+{
+    return {origin + canvasRect.topLeft() * scale, canvasRect.size() * scale};
+}
+
 std::array<QRectF, 4> ChartPainter::stemCells(const QRectF& target) const
 {
     const Arrangement a = arrange(target);
     std::array<QRectF, 4> cells;
-    for (int i = 0; i < 4; ++i) {
-        const QRectF cell = stemCellIn(a.places[1], i); // the pillars are the second part
-        cells[static_cast<std::size_t>(i)] = QRectF(a.origin + cell.topLeft() * a.scale, cell.size() * a.scale);
-    }
+    for (int i = 0; i < 4; ++i)
+        cells[static_cast<std::size_t>(i)] = a.onTarget(stemCellIn(a.places[1], i)); // the pillars: second part
     return cells;
+}
+
+std::array<std::array<QRectF, 5>, 2> ChartPainter::countRooms(const QRectF& target) const
+{
+    const Arrangement a = arrange(target);
+    std::array<std::array<QRectF, 5>, 2> rooms;
+    for (int row = 0; row < 2; ++row) {
+        for (int e = 0; e < 5; ++e)
+            rooms[static_cast<std::size_t>(row)][static_cast<std::size_t>(e)] =
+                a.onTarget(countRoomIn(a.places[1], row, e));
+    }
+    return rooms;
 }
 
 void ChartPainter::paintPage(QPainter& painter, const QRectF& page, const QString& footer) const

@@ -30,6 +30,10 @@ public:
     // Where the four stems' cells land in `target`, in the painter's coordinates.
     std::array<QRectF, 4> stemCells(const QRectF& target) const;
 
+    // Where each element's count bar may run in `target`, by engine::Element: the row of the eight characters,
+    // then the row with the hidden stems. Only a sheet with the analysis draws them.
+    std::array<std::array<QRectF, 5>, 2> countRooms(const QRectF& target) const;
+
     // A page: margins, the chart, and a footer with `footer` at the right and the program's name at the left.
     // `page` is the whole sheet of paper (or image) in the painter's coordinates.
     void paintPage(QPainter& painter, const QRectF& page, const QString& footer) const;

@@ -45,6 +45,9 @@ void text(QPainter& p, const QRectF& box, const std::string& value, const QFont&
 // A stem or branch: a tinted tile, the character in its element's colour, the element's name in the corner.
 void drawGlyph(QPainter& p, const QRectF& cell, const models::SheetGlyph& g, double size);
 void heading(QPainter& p, double left, double top, const std::string& title);
+// Text wrapped to the box's width, and the height it takes at `width`.
+void paragraph(QPainter& p, const QRectF& box, const std::string& value, const QFont& f, const QColor& colour = kInk);
+double paragraphHeight(const std::string& value, const QFont& f, double width);
 // The tint and border behind the running luck pillar or year.
 void markCurrent(QPainter& p, const QRectF& column);
 
@@ -74,12 +77,28 @@ struct Part
 // ChartPillars.cpp: the birth above the pillars, the pillars with the elements' legend, the stars below.
 double headerHeight(const models::ChartSheet& s);
 void drawHeader(QPainter& p, QPointF at, const models::ChartSheet& s);
-double pillarsHeight();
+double pillarsHeight(const models::ChartSheet& s);
 void drawPillars(QPainter& p, QPointF at, const models::ChartSheet& s);
 // Where stem i sits, relative to the pillars part's top left.
 QRectF stemCellIn(QPointF at, int i);
+// Where the bar of element e may run in count row `row` (0 the eight characters, 1 with the hidden stems),
+// relative to the pillars part's top left; the rows are there only with the analysis.
+QRectF countRoomIn(QPointF at, int row, int e);
 double starsHeight(const models::ChartSheet& s);
 void drawStars(QPainter& p, QPointF at, const models::ChartSheet& s);
+
+// ChartAnalysis.cpp: what the analysis adds. 胎元 and 命宫 with 身宫 and 胎息 on one line or two, as fits.
+std::vector<std::string> palaceLines(const models::ChartSheet& s);
+// The notices' box under the header; no height when there are none.
+double noticesHeight(const models::ChartSheet& s);
+void drawNotices(QPainter& p, double left, double top, const models::ChartSheet& s);
+// The relations, one a line; a part only when there are some.
+double relationsHeight(const models::ChartSheet& s);
+void drawRelations(QPainter& p, QPointF at, const models::ChartSheet& s);
+// The element counts' two bar rows, under the legend.
+double countsHeight();
+void drawCounts(QPainter& p, double left, double top, const models::SheetAnalysis& a);
+QRectF countRoom(double left, double top, int row, int e);
 
 // ChartLuck.cpp: the luck pillars and the yearly pillars of the one shown.
 double luckHeight();

@@ -52,7 +52,8 @@ void hiddenRows(QPainter& p, const Columns& c, double y, const ChartSheet& s)
     }
 }
 
-void drawLegend(QPainter& p, double left, double top)
+// With the analysis, each element's strength in the birth month beside its name.
+void drawLegend(QPainter& p, double left, double top, const models::SheetAnalysis* a)
 {
     text(p, QRectF(left, top, kLabel, kLine), "五行", font(22), kMuted, Qt::AlignLeft | Qt::AlignVCenter);
     double x = left + kLabel;
@@ -67,6 +68,9 @@ void drawLegend(QPainter& p, double left, double top)
         p.setBrush(Qt::NoBrush);
         text(p, QRectF(x + 32, top, 60, kLine), std::string(engine::elementName(element)), font(24, true), colour,
              Qt::AlignLeft | Qt::AlignVCenter);
+        if (a)
+            text(p, QRectF(x + 68, top, kCells / 5 - 72, kLine), a->season[static_cast<std::size_t>(e)], font(22), kInk,
+                 Qt::AlignLeft | Qt::AlignVCenter);
         x += kCells / 5;
     }
 }
@@ -83,7 +87,7 @@ double starLines(const models::SheetStarRow& row)
 
 double headerHeight(const ChartSheet& s)
 {
-    return 64 + kLine * static_cast<double>(s.header.size() + 1);
+    return 64 + kLine * static_cast<double>(s.header.size() + palaceLines(s).size()) + noticesHeight(s);
 }
 
 void drawHeader(QPainter& p, QPointF at, const ChartSheet& s)
@@ -97,19 +101,28 @@ void drawHeader(QPainter& p, QPointF at, const ChartSheet& s)
         text(p, QRectF(x, y, width, kLine), row, font(24), kInk, Qt::AlignLeft | Qt::AlignVCenter);
         y += kLine;
     }
-    text(p, QRectF(x, y, width, kLine), "胎元：" + s.conception + "    命宫：" + s.lifePalace, font(24), kInk,
-         Qt::AlignLeft | Qt::AlignVCenter);
+    for (const std::string& line : palaceLines(s)) {
+        text(p, QRectF(x, y, width, kLine), line, font(24), kInk, Qt::AlignLeft | Qt::AlignVCenter);
+        y += kLine;
+    }
+    drawNotices(p, x, y, s);
 }
 
-double pillarsHeight()
+// The analysis adds the 自坐 row and the counts' bars.
+double pillarsHeight(const ChartSheet& s)
 {
-    return kPillarRows + kLine; // and the legend
+    return kPillarRows + kLine + (s.analysis ? kLine + countsHeight() : 0); // and the legend
 }
 
 QRectF stemCellIn(QPointF at, int i)
 {
     const Columns c{at.x() + kInset, 4};
     return c.cell(i, at.y() + 2 * kLine, kPillarCell);
+}
+
+QRectF countRoomIn(QPointF at, int row, int e)
+{
+    return countRoom(at.x() + kInset, at.y() + kPillarRows + 2 * kLine, row, e);
 }
 
 void drawPillars(QPainter& p, QPointF at, const ChartSheet& s)
@@ -128,15 +141,20 @@ void drawPillars(QPainter& p, QPointF at, const ChartSheet& s)
     y += 3 * kHiddenLine;
     const std::pair<const char*, std::string SheetPillar::*> readings[] = {
         {"旺衰", &SheetPillar::growth},
+        {"自坐", &SheetPillar::selfSeat},
         {"纳音", &SheetPillar::naYin},
         {"旬空", &SheetPillar::voids},
     };
     for (const auto& [label, member] : readings) {
+        if (member == &SheetPillar::selfSeat && !s.analysis)
+            continue;
         textRow(p, c, y, label, s, member, font(24));
         y += kLine;
     }
     y += kLine / 2;
-    drawLegend(p, c.left, y);
+    drawLegend(p, c.left, y, s.analysis ? &*s.analysis : nullptr);
+    if (s.analysis)
+        drawCounts(p, c.left, y + kLine, *s.analysis);
 }
 
 double starsHeight(const ChartSheet& s)

@@ -46,6 +46,19 @@ void text(QPainter& p, const QRectF& box, const std::string& value, const QFont&
     p.drawText(box, align | Qt::TextSingleLine, shown);
 }
 
+void paragraph(QPainter& p, const QRectF& box, const std::string& value, const QFont& f, const QColor& colour)
+{
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, toQt(value));
+}
+
+double paragraphHeight(const std::string& value, const QFont& f, double width)
+{
+    const QRectF room(0, 0, width, 1e6);
+    return QFontMetricsF(f).boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, toQt(value)).height();
+}
+
 void drawGlyph(QPainter& p, const QRectF& cell, const models::SheetGlyph& g, double size)
 {
     const QRectF tile = cell.adjusted(cell.width() / 2 - size / 2, 2, -(cell.width() / 2 - size / 2), -2);

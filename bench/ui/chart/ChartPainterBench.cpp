@@ -10,10 +10,13 @@
 
 namespace {
 
-// Stars on: the most rows a chart has.
+// Stars and the analysis on, as the window draws it, for a birth near a term: the most rows a chart has, a
+// notice and five relations.
 models::ChartSheet worstSheet()
 {
-    return worked::sheetOn(worked::kForwardRequest);
+    models::ChartRequest request = worked::listed("张三", true, false, "1984", "03", "05", "16", "00", "竖排", true);
+    request.drawn = true;
+    return worked::sheetOn(request);
 }
 
 // One chart painted on a 1200 × 1700 image, the image's allocation included.

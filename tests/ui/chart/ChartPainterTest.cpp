@@ -24,13 +24,40 @@ const models::ChartRequest& kWorked = worked::kForwardRequest;
 // 1990-05-12 08:30: 庚午 辛巳 丁丑 甲辰, stems of metal, metal, fire, wood.
 const models::ChartRequest kMetal = worked::listed("李四", false, false, "1990", "05", "12", "08", "30", "竖排", false);
 
+// 1984-03-05 16:00, male, with stars: 甲子 丙寅 戊戌 庚申, 38 minutes before 惊蛰, five relations.
+const models::ChartRequest kNearTerm =
+    worked::listed("张三", true, false, "1984", "03", "05", "16", "00", "竖排", true);
+
+// The colours the painter gives the elements, as the legend shows them: 木 火 土 金 水.
+const std::array<QColor, 5> kElementColours = {QColor(0x2e, 0x7d, 0x32), QColor(0xc6, 0x28, 0x28),
+                                               QColor(0x9c, 0x64, 0x1c), QColor(0xc8, 0x9b, 0x00),
+                                               QColor(0x15, 0x65, 0xc0)};
+// The fill of the notices' box.
+const QColor kNoticeFill(0xfd, 0xf0, 0xe0);
+
 models::ChartSheet sheetOf(const models::ChartRequest& request)
 {
     return worked::sheetOn(request);
 }
 
+// As the window and the export ask for it: with the analysis.
+models::ChartSheet drawnSheetOf(models::ChartRequest request)
+{
+    request.drawn = true;
+    return worked::sheetOn(request);
+}
+
+QImage painted(const models::ChartSheet& sheet, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    ui::ChartPainter(sheet).paint(p, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
 // Pixels of the cell close to the colour: the character and the tile's border are drawn in it.
-int pixelsOf(const QImage& image, const QRectF& cell, const QColor& colour)
+int pixelsOf(const QImage& image, const QRectF& cell, const QColor& colour, int within = 40)
 {
     int near = 0;
     const QRect area = cell.toAlignedRect().intersected(image.rect());
@@ -39,7 +66,7 @@ int pixelsOf(const QImage& image, const QRectF& cell, const QColor& colour)
             const QColor c = image.pixelColor(x, y);
             const int d = std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
                           std::abs(c.blue() - colour.blue());
-            near += d < 40;
+            near += d < within;
         }
     }
     return near;
@@ -65,10 +92,20 @@ TEST(ChartPainter, StemsCarryTheirElementColours)
          {Element::wood, Element::fire, Element::wood, Element::wood},
          {1140, 480}},
         {"page-shaped, metal", kMetal, {Element::metal, Element::metal, Element::fire, Element::wood}, {1200, 1700}},
+        // the analysis adds lines and a box above the pillars: the stems move down with them
+        {"page-shaped, with the analysis",
+         kNearTerm,
+         {Element::wood, Element::fire, Element::earth, Element::metal},
+         {1200, 1700}},
+        {"screen-shaped, with the analysis",
+         kNearTerm,
+         {Element::wood, Element::fire, Element::earth, Element::metal},
+         {1350, 640}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
-        const models::ChartSheet sheet = sheetOf(c.request);
+        const models::ChartSheet sheet =
+            std::string(c.why).ends_with("analysis") ? drawnSheetOf(c.request) : sheetOf(c.request);
         const ui::ChartPainter painter(sheet);
         QImage image(c.size, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -88,6 +125,85 @@ TEST(ChartPainter, StemsCarryTheirElementColours)
                 }
             }
         }
+    }
+}
+
+// The longest run of the colour along the middle of a bar's room: the bar's length in pixels.
+int barLength(const QImage& image, const QRectF& room, const QColor& colour)
+{
+    const QRect area = room.toAlignedRect().intersected(image.rect());
+    const int y = area.center().y();
+    int longest = 0, run = 0;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        const int d = std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                      std::abs(c.blue() - colour.blue());
+        run = d < 60 ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+// A bar's length follows its count, in its element's colour: counted by hand from the pillars, a stem or branch
+// each, then with each branch's hidden stems in its place.
+TEST(ChartPainter, CountBarsFollowTheCountsInTheElementsColours)
+{
+    struct Case
+    {
+        const char* why;
+        models::ChartRequest request;
+        std::array<std::array<int, 5>, 2> counts; // 木 火 土 金 水: the eight characters, then with hidden stems
+        QSize size;
+    };
+    const Case cases[] = {
+        // 甲子 丙寅 戊戌 庚申; 子 癸, 寅 甲丙戊, 戌 戊辛丁, 申 庚壬戊
+        {"every element present, on a page", kNearTerm, {{{2, 1, 2, 2, 1}, {2, 3, 4, 3, 2}}}, {1200, 1700}},
+        {"every element present, on a screen", kNearTerm, {{{2, 1, 2, 2, 1}, {2, 3, 4, 3, 2}}}, {1350, 640}},
+        // 庚午 辛巳 丁丑 甲辰: no water among the eight characters; 午 丁己, 巳 丙庚戊, 丑 己癸辛, 辰 戊乙癸
+        {"water absent, then present", kMetal, {{{1, 3, 2, 2, 0}, {2, 3, 4, 4, 2}}}, {1200, 1700}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const models::ChartSheet sheet = drawnSheetOf(c.request);
+        const QImage image = painted(sheet, c.size);
+        const auto rooms = ui::ChartPainter(sheet).countRooms(QRectF(QPointF(0, 0), c.size));
+        for (std::size_t row = 0; row < 2; ++row) {
+            SCOPED_TRACE(row);
+            std::array<int, 5> lengths{};
+            for (std::size_t e = 0; e < 5; ++e) {
+                lengths[e] = barLength(image, rooms[row][e], kElementColours[e]);
+                for (std::size_t other = 0; other < 5; ++other) { // and no other element's colour in its place
+                    if (other != e)
+                        EXPECT_LT(pixelsOf(image, rooms[row][e], kElementColours[other]), 8) << e << " " << other;
+                }
+            }
+            const auto& counts = c.counts[row];
+            for (std::size_t a = 0; a < 5; ++a) {
+                EXPECT_EQ(lengths[a] == 0, counts[a] == 0) << a; // no count, no bar
+                for (std::size_t b = 0; b < 5; ++b) {
+                    if (counts[a] > counts[b])
+                        EXPECT_GT(lengths[a], lengths[b] + 2) << a << " over " << b;
+                    if (counts[a] == counts[b])
+                        EXPECT_NEAR(lengths[a], lengths[b], 2) << a << " and " << b;
+                }
+            }
+        }
+    }
+}
+
+// The box under the header shows only when the sheet has something to warn of.
+TEST(ChartPainter, NoticesBoxOnlyWithNotices)
+{
+    const models::ChartSheet withNotices = drawnSheetOf(kNearTerm);
+    ASSERT_TRUE(withNotices.analysis && !withNotices.analysis->notices.empty());
+    models::ChartSheet without = withNotices;
+    without.analysis->notices.clear();
+    for (const QSize size : {QSize(1200, 1700), QSize(1350, 640)}) {
+        SCOPED_TRACE(size.width());
+        const QRect whole(QPoint(0, 0), size);
+        const int box = pixelsOf(painted(withNotices, size), whole, kNoticeFill, 7);
+        EXPECT_GT(box, 4000); // a strip the width of a column
+        EXPECT_LT(pixelsOf(painted(without, size), whole, kNoticeFill, 7), box / 50);
     }
 }
 
