@@ -53,9 +53,10 @@ int exportChart(const std::vector<std::string>& words)
         return refuse("--export writes a .pdf or a .png file, not \"" + file + "\"");
 
     std::string error;
-    const auto request = options::chartRequestOf(rest, error);
+    auto request = options::chartRequestOf(rest, error);
     if (!request)
         return refuse(error);
+    request->drawn = true; // the drawn chart always shows the analysis
     const auto chart = models::chartOf(*request, engine::systemClock());
     if (const auto* refusal = std::get_if<models::Refusal>(&chart))
         return refuse(refusal->message);

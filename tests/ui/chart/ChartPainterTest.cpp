@@ -173,18 +173,21 @@ TEST(ChartPainter, CountBarsFollowTheCountsInTheElementsColours)
             for (std::size_t e = 0; e < 5; ++e) {
                 lengths[e] = barLength(image, rooms[row][e], kElementColours[e]);
                 for (std::size_t other = 0; other < 5; ++other) { // and no other element's colour in its place
-                    if (other != e)
+                    if (other != e) {
                         EXPECT_LT(pixelsOf(image, rooms[row][e], kElementColours[other]), 8) << e << " " << other;
+                    }
                 }
             }
             const auto& counts = c.counts[row];
             for (std::size_t a = 0; a < 5; ++a) {
                 EXPECT_EQ(lengths[a] == 0, counts[a] == 0) << a; // no count, no bar
                 for (std::size_t b = 0; b < 5; ++b) {
-                    if (counts[a] > counts[b])
+                    if (counts[a] > counts[b]) {
                         EXPECT_GT(lengths[a], lengths[b] + 2) << a << " over " << b;
-                    if (counts[a] == counts[b])
+                    }
+                    if (counts[a] == counts[b]) {
                         EXPECT_NEAR(lengths[a], lengths[b], 2) << a << " and " << b;
+                    }
                 }
             }
         }
