@@ -183,6 +183,10 @@ void Form1::connectHandlers()
     connect(Combo1, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo1_Click));
     connect(Combo2, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo2_Click));
     connect(Combo3, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo3_Click));
+    connect(CheckShi, &QCheckBox::toggled, this, [this](bool unknown) {
+        Combo5->setEnabled(!unknown); // a chart without the hour reads neither list
+        Combo6->setEnabled(!unknown);
+    });
     connect(Command1, &QPushButton::clicked, this, ui::guarded(this, &Form1::Command1_Click));
     connect(CommandPlace, &QPushButton::clicked, m_birthPlace, [this] {
         m_birthPlace->show();
