@@ -15,7 +15,7 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kHelpHead =
-    R"(Usage: bazi chart --name NAME --sex 男|女 --date YYYY-MM-DD --time HH:MM [OPTIONS]
+    R"(Usage: bazi chart --name NAME --sex 男|女 --date YYYY-MM-DD --time HH:MM|unknown [OPTIONS]
 
 Prints the chart of one birth exactly as the chart window shows it, lines ended by LF:
   bazi chart --name 张三 --sex 男 --date 1984-03-02 --time 16:25 --stars
@@ -24,7 +24,7 @@ Options (a value follows as the next word or after "=", as in --name=张三):
   --name NAME        the person's name; blanks around it are dropped
   --sex 男|女
   --date YYYY-MM-DD  the birth date, years 1900 to 2099; Gregorian unless --lunar
-  --time HH:MM       the birth time, 00:00 to 23:59
+  --time HH:MM       the birth time, 00:00 to 23:59; unknown (时辰不详) for a birth whose hour nobody knows, below
   --lunar            --date is a lunar date
   --leap             with --lunar: the month is the leap month that follows ordinary month MM
   --layout 竖排|横排 pillars as a row of stems over a row of branches (竖排, the default) or one row
@@ -61,6 +61,15 @@ The analysis (--analysis), one item a row:
             or in China's 1986-1991 summer time read on the fixed UTC+8
 )";
 
+constexpr std::string_view kHelpUnknownHour = R"(
+A birth of unknown hour (--time unknown, in batches "time":"unknown") is charted on three pillars: row 2 reads
+"出生公历：YYYY-MM-DD 时辰不详", and every item that needs the hour shows "—" (in --json null, the arrays keeping
+four places): the hour pillar and its cells, its stars, 命宫 and 身宫 and their NaYin, its 自坐. The relations and
+counts take the three pillars; the luck starts from 12:00 of the birth day, as a notice says. A 节 on the birth day
+gives a notice naming the month (at 立春 also the year) before and after it. Mean or true solar time is not applied
+to a time nobody knows: the day is the clock's, its row reads 不用（时辰不详）, and a notice says so.
+)";
+
 constexpr std::string_view kHelpJson = R"(
 Every moment option that differs from the default is stated in rows after the first two, in this order:
   出生地：<name>（<region>）                      the place of --place
@@ -74,7 +83,7 @@ The terms row then gives the 节 in Beijing time, and the luck's start age count
 term's instants; the 交运 date is a clock time in the birth's zone.
 
   --json             the chart as one JSON object on one line:
-                     {"name","sex","birth","lunar","terms":{"previous":{"name","time"},"next":{...}},
+                     {"name","sex","birth",["hourKnown":false,]"lunar","terms":{"previous":{"name","time"},"next":{...}},
                       "pillars":{"year","month","day","hour"},"conception","lifePalace","void":[4],
                       "tenGods":[4],"hiddenStems":[4 x 3, "" where a branch hides fewer],"growth":[4],
                       "naYin":[4],"stars":{"yearBranch","yearStem","monthBranch","dayBranch","dayStem":
@@ -85,7 +94,7 @@ term's instants; the 交运 date is a clock time in the birth's zone.
                       "day"|"hour",...],"element" or null}],"elements":{"visible":{"木","火","土","金","水"},
                       "withHidden":{...}},"tenGods":{"visible":{ten keys, zeros kept},"withHidden":{...}},
                       "season":{"木":"旺",...},"notices":[{"kind":"term"|"hour"|"zi"|"termMethod"|
-                      "summerTime","text",["term","minutes","others":[{"what","pillar"}]]}]}
+                      "summerTime"|"unknownHour","text",["term","minutes","others":[{"what","pillar"}]]}]}
                      with a moment option also "moment":{"place","region","longitude","zone","utcOffset",
                      "dst","fold","utc","solarTime","solarTimeKind","terms","lateZi","palaceYear"} after
                      "lunar" (keys of options at their default are left out; "utc" is always there)
@@ -105,8 +114,8 @@ Each option is given once. Bad input stops with a message on standard error, not
 and exit status 2.
 )";
 
-const std::string kHelp =
-    std::string(kHelpHead) + std::string(kMomentHelp) + std::string(kHelpAnalysis) + std::string(kHelpJson);
+const std::string kHelp = std::string(kHelpHead) + std::string(kMomentHelp) + std::string(kHelpAnalysis) +
+                          std::string(kHelpUnknownHour) + std::string(kHelpJson);
 
 constexpr std::string_view kCrlfWithJson = "--crlf ends the lines of the chart text; --json writes one line";
 

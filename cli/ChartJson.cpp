@@ -11,12 +11,26 @@ namespace {
 
 namespace words = models::words;
 
-// Lists of the four pillars, each a ","-separated text.
+// An item that needs the unknown hour is null; every other the text.
+JsonWriter& known(JsonWriter& json, std::string_view value)
+{
+    return value == models::kNoHour ? json.null() : json.text(value);
+}
+
+template <typename Range> JsonWriter& knownTexts(JsonWriter& json, const Range& values)
+{
+    json.open('[');
+    for (const auto& value : values)
+        known(json, value);
+    return json.close(']');
+}
+
+// Lists of the four pillars, each a ","-separated text; null for the unknown hour's.
 void writeLists(JsonWriter& json, const std::array<std::string, 4>& lists)
 {
     json.open('[');
     for (const auto& list : lists)
-        json.texts(engine::listEntries(list));
+        list == models::kNoHour ? json.null() : json.texts(engine::listEntries(list));
     json.close(']');
 }
 
@@ -66,7 +80,7 @@ void writePillars(JsonWriter& json, const engine::PillarChars& chars)
     constexpr std::string_view kPillars[] = {"year", "month", "day", "hour"};
     json.open('{');
     for (std::size_t i = 0; i < std::size(kPillars); ++i)
-        json.key(kPillars[i]).text(chars.ganZhi(i));
+        chars.stems[i] == models::kNoHour ? json.key(kPillars[i]).null() : json.key(kPillars[i]).text(chars.ganZhi(i));
     json.close('}');
 }
 
@@ -74,9 +88,15 @@ void writePillars(JsonWriter& json, const engine::PillarChars& chars)
 void writeBirth(JsonWriter& json, const models::Chart& c)
 {
     json.key("name").text(c.name).key("sex").text(c.sexWord());
-    json.key("birth").text(engine::writeTime(c.moment.clock())).key("lunar").text(engine::lunarText(c.lunar));
+    if (c.hourKnown)
+        json.key("birth").text(engine::writeTime(c.moment.clock()));
+    else // the date alone: noon is only where the luck counts from
+        json.key("birth").text(engine::writeDate(std::chrono::floor<std::chrono::days>(c.moment.clock())));
+    if (!c.hourKnown)
+        json.key("hourKnown").flag(false);
+    json.key("lunar").text(engine::lunarText(c.lunar));
     if (!c.moment.options().isDefault())
-        json.key("moment").raw(momentJson(c.moment));
+        json.key("moment").raw(momentJson(c.moment, c.hourPillar()));
     json.key("terms").open('{');
     writeTerm(json.key("previous"), c.previousJie);
     writeTerm(json.key("next"), c.nextJie);
@@ -87,10 +107,13 @@ void writeReadings(JsonWriter& json, const models::Chart& c)
 {
     const engine::PillarReadings& p = c.pillars;
     writePillars(json.key("pillars"), p.chars);
-    json.key("conception").text(c.conception).key("lifePalace").text(c.lifePalace);
-    json.key("void").texts(p.voids).key("tenGods").texts(p.tenGods);
+    json.key("conception").text(c.conception);
+    known(json.key("lifePalace"), c.lifePalace);
+    knownTexts(json.key("void"), p.voids);
+    knownTexts(json.key("tenGods"), p.tenGods);
     writeLists(json.key("hiddenStems"), p.hiddenStems);
-    json.key("growth").texts(p.growth).key("naYin").texts(p.naYin);
+    knownTexts(json.key("growth"), p.growth);
+    knownTexts(json.key("naYin"), p.naYin);
     writeStars(json.key("stars"), c.stars);
 }
 
@@ -161,12 +184,14 @@ void writeNotices(JsonWriter& json, const std::vector<models::Notice>& notices)
 
 void writeAnalysis(JsonWriter& json, const models::ChartAnalysis& a)
 {
-    json.open('{').key("bodyPalace").text(a.bodyPalace).key("breath").text(a.breath);
+    json.open('{');
+    known(json.key("bodyPalace"), a.bodyPalace).key("breath").text(a.breath);
     constexpr std::string_view kNaYinKeys[] = {"conception", "breath", "lifePalace", "bodyPalace"};
     json.key("naYin").open('{');
     for (std::size_t i = 0; i < a.naYin.size(); ++i)
-        json.key(kNaYinKeys[i]).text(a.naYin[i]);
-    json.close('}').key("selfSeat").texts(a.selfSeats);
+        known(json.key(kNaYinKeys[i]), a.naYin[i]);
+    json.close('}');
+    knownTexts(json.key("selfSeat"), a.selfSeats);
     writeRelations(json.key("relations"), a.relations);
     json.key("elements").open('{');
     writeElementCounts(json.key("visible"), a.elements.visible);
@@ -184,7 +209,7 @@ void writeAnalysis(JsonWriter& json, const models::ChartAnalysis& a)
 
 } // namespace
 
-std::string momentJson(const models::Moment& moment)
+std::string momentJson(const models::Moment& moment, engine::HourPillar hour)
 {
     const models::MomentOptions& o = moment.options();
     const engine::BirthMoment& m = moment.birth();
@@ -200,7 +225,11 @@ std::string momentJson(const models::Moment& moment)
     if (o.fold != zones::Fold::none)
         object.text(words::kFoldOption.json, words::of(words::kFolds, o.fold).tool);
     object.text("utc", engine::writeTime(engine::LocalTime{m.utc.time_since_epoch()}));
-    if (m.solarKind != engine::SolarTimeKind::clock)
+    if (m.solarKind != engine::SolarTimeKind::clock && hour == engine::HourPillar::unknown)
+        object
+            .json(words::kSolarTimeOption.json, "null") // not applied to a time nobody knows
+            .text("solarTimeKind", words::of(words::kSolarTimes, m.solarKind).tool);
+    else if (m.solarKind != engine::SolarTimeKind::clock)
         object.text(words::kSolarTimeOption.json, engine::writeTime(m.solar))
             .text("solarTimeKind", words::of(words::kSolarTimes, m.solarKind).tool);
     if (o.terms != models::TermMethod::mean)

@@ -13,7 +13,7 @@ std::string chartJson(const models::Chart& chart);
 void writeChartJson(std::string& out, const models::Chart& chart);
 
 // The moment's values as the chart's header rows state them; only options that differ from the default are keyed,
-// "utc" always.
-std::string momentJson(const models::Moment& moment);
+// "utc" always; "solarTime" is null when nobody knows the hour, as no solar time is applied.
+std::string momentJson(const models::Moment& moment, engine::HourPillar hour = engine::HourPillar::known);
 
 } // namespace cli

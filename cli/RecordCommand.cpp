@@ -169,7 +169,10 @@ std::optional<std::string> printRecord(const std::string& path, bool json)
     const auto& charted = std::get<models::Chart>(built);
     const std::string chart = models::chartText(charted, "\n");
     const bool matches = withoutTrailingLineEnds(models::chartText(charted)) == withoutTrailingLineEnds(record->chart);
-    const std::string birth = engine::writeTime(*record->birth);
+    const std::string birth = record->hourUnknown
+                                  ? engine::writeDate(std::chrono::floor<std::chrono::days>(*record->birth)) + " " +
+                                        std::string(models::kHourUnknownWords)
+                                  : engine::writeTime(*record->birth);
     std::cout << (json ? recordJson(path, r, birth, matches, chart) : recordText(path, r, birth, matches, chart))
               << '\n';
     if (decoded.replaced > 0)

@@ -52,7 +52,7 @@ std::optional<models::ChartRequest> readChartRequest(const GivenOptions& given, 
         error = std::move(*missing);
         return std::nullopt;
     }
-    const auto birth = readBirthOptions(given, error);
+    const auto birth = readBirthOptions(given, error, UnknownHour::accepted);
     if (!birth)
         return std::nullopt;
     const int lastDay = birth->lunar ? 30 : 31; // the chart refuses a day its month lacks
@@ -67,6 +67,7 @@ std::optional<models::ChartRequest> readChartRequest(const GivenOptions& given, 
     request.layout = models::layoutOf(given.value("--layout").value_or(kVertical));
     request.stars = given.has("--stars");
     request.analysis = given.has("--analysis");
+    request.hourUnknown = birth->hourUnknown;
     auto moment = readMomentOptions(given, error);
     const auto palaceYear = moment ? readPalaceYear(given, error) : std::nullopt;
     if (!palaceYear)

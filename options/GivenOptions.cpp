@@ -108,7 +108,9 @@ std::optional<std::string> GivenOptions::missing(std::initializer_list<std::stri
     return list.empty() ? std::nullopt : std::optional(list);
 }
 
-std::optional<BirthOptions> readBirthOptions(const GivenOptions& given, std::string& error)
+constexpr std::string_view kUnknownTime = "unknown"; // --time of a birth whose hour nobody knows
+
+std::optional<BirthOptions> readBirthOptions(const GivenOptions& given, std::string& error, UnknownHour unknown)
 {
     if (auto missing = given.missing({"--sex", "--date", "--time"})) {
         error = std::move(*missing);
@@ -116,15 +118,22 @@ std::optional<BirthOptions> readBirthOptions(const GivenOptions& given, std::str
     }
     const std::string_view sex = *given.value("--sex");
     const std::string_view time = *given.value("--time");
-    const auto clock = readNumbers(time, ':', {{0, 23}, {0, 59}});
+    const bool hourUnknown = time == kUnknownTime;
+    const auto clock =
+        hourUnknown ? std::optional(std::vector<int>{12, 0}) : readNumbers(time, ':', {{0, 23}, {0, 59}});
+    const bool accepted = unknown == UnknownHour::accepted;
     if (sex != "男" && sex != "女")
         error = "--sex is 男 or 女, not " + shown(sex);
     else if (given.has("--leap") && !given.has("--lunar"))
         error = "--leap marks a lunar leap month and needs --lunar";
+    else if (hourUnknown && !accepted)
+        error = "--time unknown is for bazi chart: these readings need the birth hour (give HH:MM)";
     else if (!clock)
-        error = "not a time: " + shown(time) + " (expected HH:MM, 00:00 to 23:59)";
+        error = "not a time: " + shown(time) +
+                (accepted ? " (expected HH:MM, 00:00 to 23:59, or unknown)" : " (expected HH:MM, 00:00 to 23:59)");
     else
-        return BirthOptions{sex == "男", given.has("--lunar"), given.has("--leap"), (*clock)[0], (*clock)[1]};
+        return BirthOptions{sex == "男", given.has("--lunar"), given.has("--leap"),
+                            (*clock)[0], (*clock)[1],          hourUnknown};
     return std::nullopt;
 }
 

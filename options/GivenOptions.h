@@ -63,12 +63,21 @@ struct BirthOptions
 {
     bool male = false;
     bool lunar = false;
-    bool leap = false; // only with lunar
-    int hour = 0;      // [0, 23]
-    int minute = 0;    // [0, 59]
+    bool leap = false;        // only with lunar
+    int hour = 0;             // [0, 23]
+    int minute = 0;           // [0, 59]
+    bool hourUnknown = false; // --time unknown: hour and minute then read 12:00
 };
 
-// --sex 男|女, --date (given), --time HH:MM, --lunar and --leap; on failure `error` says which is missing or bad.
-std::optional<BirthOptions> readBirthOptions(const GivenOptions& given, std::string& error);
+// Whether --time takes "unknown": a chart can be cast on three pillars, the readings need the hour.
+enum class UnknownHour {
+    refused,
+    accepted,
+};
+
+// --sex 男|女, --date (given), --time HH:MM (or unknown), --lunar and --leap; on failure `error` says which is
+// missing or bad.
+std::optional<BirthOptions> readBirthOptions(const GivenOptions& given, std::string& error,
+                                             UnknownHour unknown = UnknownHour::refused);
 
 } // namespace options

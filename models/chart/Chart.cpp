@@ -64,6 +64,32 @@ void gather(Chart& c, bool withStars)
     c.startAge = c.startYear - static_cast<int>(toCivil(m.clock).date.year());
 }
 
+// A birth of unknown hour keeps the three pillars that do not need it: every hour item, and 命宫, which counts
+// from the hour, is left out.
+void leaveOutHour(Chart& c)
+{
+    constexpr std::size_t kHour = 3;
+    PillarReadings& p = c.pillars;
+    p.chars.stems[kHour] = p.chars.branches[kHour] = kNoHour;
+    p.tenGods[kHour] = p.branchTenGods[kHour] = p.growth[kHour] = p.naYin[kHour] = p.voids[kHour] = kNoHour;
+    p.hiddenStems[kHour] = kNoHour;
+    if (c.stars)
+        for (auto& row : *c.stars)
+            row[kHour] = kNoHour;
+    c.lifePalace = kNoHour;
+}
+
+// The moment charted: the clock time as given, or, when nobody knows the hour, noon of its day read on the clock.
+std::variant<Moment, Refusal> momentOf(LocalTime clock, const ChartRequest& request)
+{
+    if (!request.hourUnknown)
+        return resolveMoment(clock, request.moment);
+    auto moment = resolveMoment(std::chrono::floor<std::chrono::days>(clock) + std::chrono::hours{12}, request.moment);
+    if (auto* resolved = std::get_if<Moment>(&moment))
+        *resolved = resolved->onClockDay();
+    return moment;
+}
+
 } // namespace
 
 std::variant<LocalTime, Refusal> gregorianBirth(int year, int month, int day, int hour, int minute)
@@ -104,13 +130,16 @@ std::variant<Chart, Refusal> chartOf(const ChartRequest& request, const Clock& n
         const auto clock = clockTime(request.birth);
         if (const auto* refusal = std::get_if<Refusal>(&clock))
             return *refusal;
-        auto moment = resolveMoment(std::get<LocalTime>(clock), request.moment);
+        auto moment = momentOf(std::get<LocalTime>(clock), request);
         if (auto* refusal = std::get_if<Refusal>(&moment))
             return std::move(*refusal);
         c.moment = std::get<Moment>(std::move(moment));
         c.male = request.male;
         c.layout = request.layout;
+        c.hourKnown = !request.hourUnknown;
         gather(c, request.stars);
+        if (!c.hourKnown)
+            leaveOutHour(c);
         if (request.analysis || request.drawn)
             c.analysis = analysisOf(c);
         c.analysisShown = request.analysis;

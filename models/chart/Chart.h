@@ -12,12 +12,16 @@
 // read it and compute nothing of their own.
 namespace models {
 
+// The text of every item that needs the hour when nobody knows it: the hour pillar's cells, 命宫, 身宫.
+inline constexpr std::string_view kNoHour = "—";
+
 struct Chart
 {
     std::string name; // trimmed
     bool male = true;
     Layout layout = Layout::vertical;
     Moment moment;            // the clock time as charted, its zone, offset, solar time and options
+    bool hourKnown = true;    // else the clock time is the birth day at 12:00 and every hour item is kNoHour
     engine::NongLiDate lunar; // of the solar time's day
     engine::Term previousJie; // the 节 at or before the birth, on the terms' Beijing clock
     engine::Term nextJie;     // the first 节 after it
@@ -32,6 +36,10 @@ struct Chart
     std::optional<ChartAnalysis> analysis; // when the request asks for it or for the drawn chart
     bool analysisShown = false;            // the text and the JSON show the analysis
 
+    engine::HourPillar hourPillar() const
+    {
+        return hourKnown ? engine::HourPillar::known : engine::HourPillar::unknown;
+    }
     std::string_view sexWord() const { return male ? "男" : "女"; }
     int sexFlag() const { return male ? 1 : 0; } // the luck methods' iSex
 };

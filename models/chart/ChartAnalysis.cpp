@@ -20,13 +20,22 @@ int palaceYearStem(const Moment& moment)
     return calendarYearStem(static_cast<int>(toCivil(moment.birth().solar).date.year()));
 }
 
-std::vector<Relation> natalRelations(const PillarChars& p)
+// Among the four pillars, or the first three when the hour is unknown.
+std::vector<Relation> natalRelations(const PillarChars& p, HourPillar hour)
 {
     constexpr PillarPlace kPlaces[] = {PillarPlace::year, PillarPlace::month, PillarPlace::day, PillarPlace::hour};
     std::array<PillarValue, 4> values{};
     for (std::size_t i = 0; i < 4; ++i)
         values[i] = {kPlaces[i], stemIndex(p.stems[i]), branchIndex(p.branches[i])};
-    return relationsAmong(values);
+    return relationsAmong(std::span(values).first(hour == HourPillar::known ? 4 : 3));
+}
+
+// 身宫 counts from the hour branch as 命宫 does: without the hour neither palace, nor its NaYin, is known.
+void leaveOutHour(ChartAnalysis& a)
+{
+    a.bodyPalace = kNoHour;
+    a.naYin[2] = a.naYin[3] = kNoHour;
+    a.selfSeats[kHour] = kNoHour;
 }
 
 } // namespace
@@ -37,18 +46,21 @@ ChartAnalysis analysisOf(const Chart& chart)
     const PillarChars& p = chart.pillars.chars;
     ChartAnalysis a;
     const int monthBranch = branchIndex(p.branches[kMonth]);
-    const int hourBranch = branchIndex(p.branches[kHour]);
-    const Palaces palaces = palacesOf(monthBranch, hourBranch, palaceYearStem(moment));
-    a.bodyPalace = ganZhiOf(palaces.bodyStem, palaces.bodyBranch);
+    if (chart.hourKnown) {
+        const Palaces palaces = palacesOf(monthBranch, branchIndex(p.branches[kHour]), palaceYearStem(moment));
+        a.bodyPalace = ganZhiOf(palaces.bodyStem, palaces.bodyBranch);
+    }
     const StemBranch breath = breathPillar(stemIndex(p.stems[kDay]), branchIndex(p.branches[kDay]));
     a.breath = ganZhiOf(breath.stem, breath.branch);
     a.naYin = {naYin(chart.conception), naYin(a.breath), naYin(chart.lifePalace), naYin(a.bodyPalace)};
     a.selfSeats = selfSeats(p);
-    a.relations = natalRelations(p);
-    a.elements = elementCounts(p);
-    a.tenGods = tenGodCounts(p);
+    a.relations = natalRelations(p, chart.hourPillar());
+    a.elements = elementCounts(p, chart.hourPillar());
+    a.tenGods = tenGodCounts(p, chart.hourPillar());
     a.season = seasonOf(monthBranch);
-    a.notices = noticesOf(moment, chart.previousJie, chart.nextJie);
+    a.notices = noticesOf(moment, chart.previousJie, chart.nextJie, chart.hourPillar());
+    if (!chart.hourKnown)
+        leaveOutHour(a);
     return a;
 }
 

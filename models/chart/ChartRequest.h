@@ -17,6 +17,9 @@ enum class Layout {
     horizontal, // 横排: one row of pillars
 };
 
+// What the chart writes after the birth date when nobody knows the hour: "出生公历：1984-03-02 时辰不详".
+inline constexpr std::string_view kHourUnknownWords = "时辰不详";
+
 // A lunar birth as chosen; `leap` picks the leap month that follows ordinary month `month`.
 struct LunarBirth
 {
@@ -37,9 +40,10 @@ struct ChartRequest
     bool male = true;
     Birth birth = engine::LocalTime{};
     Layout layout = Layout::vertical;
-    bool stars = false;        // 神煞
-    bool analysis = false;     // 分析: the text and the JSON show the analysis
-    bool drawn = false;        // the drawn chart is made too: it always shows the analysis
+    bool stars = false;       // 神煞
+    bool analysis = false;    // 分析: the text and the JSON show the analysis
+    bool drawn = false;       // the drawn chart is made too: it always shows the analysis
+    bool hourUnknown = false; // 时辰不详: the birth's clock time is its day at 12:00, and the chart has three pillars
     MomentOptions moment = {}; // zone, place, solar time, terms, 子 convention; the defaults chart Beijing time
 };
 

@@ -115,9 +115,9 @@ ChartSheet chartSheet(const Chart& c)
     ChartSheet sheet;
     sheet.name = c.name;
     sheet.sex = c.sexWord();
-    sheet.header.push_back("公历：" + writeTime(c.moment.clock()));
+    sheet.header.push_back("公历：" + birthWords(c));
     sheet.header.push_back("农历：" + lunarText(c.lunar));
-    for (auto& row : momentRows(c.moment))
+    for (auto& row : momentRows(c.moment, c.hourPillar()))
         sheet.header.push_back(std::move(row));
     sheet.header.push_back(termsRow(c));
     sheet.conception = c.conception;

@@ -146,8 +146,8 @@ void writeStars(Rows& out, const StarRows& stars)
 void writeHeader(Rows& out, const Chart& c)
 {
     out.line("姓名：" + c.name + "       性别：" + std::string(c.sexWord()));
-    out.line("出生公历：" + writeTime(c.moment.clock()) + kFourSpaces + "农历：" + lunarText(c.lunar));
-    for (const auto& momentRow : momentRows(c.moment))
+    out.line("出生公历：" + birthWords(c) + kFourSpaces + "农历：" + lunarText(c.lunar));
+    for (const auto& momentRow : momentRows(c.moment, c.hourPillar()))
         out.line(momentRow);
     out.empty();
     out.line(termsRow(c));
@@ -168,7 +168,7 @@ void writePillars(Rows& out, const Chart& c)
     } else {
         std::array<std::string, 4> pillars;
         for (std::size_t i = 0; i < pillars.size(); ++i)
-            pillars[i] = p.chars.ganZhi(i);
+            pillars[i] = i == 3 && !c.hourKnown ? std::string(kNoHour) : p.chars.ganZhi(i);
         out.cells(pillarLabel, pillars);
     }
     out.cells("遁藏： ", fieldOfEach(p.hiddenStems, 0));
@@ -227,7 +227,7 @@ std::string StrDateToStr(std::string& sDate, const Clock& now)
     return dateWords(acceptTime(sDate, now));
 }
 
-std::vector<std::string> momentRows(const Moment& moment)
+std::vector<std::string> momentRows(const Moment& moment, HourPillar hour)
 {
     const MomentOptions& o = moment.options();
     const BirthMoment& m = moment.birth();
@@ -241,7 +241,9 @@ std::vector<std::string> momentRows(const Moment& moment)
     if (!m.zone.empty())
         out.push_back(zoneRow(moment));
     if (m.solarKind != SolarTimeKind::clock)
-        out.push_back(std::string(words::of(words::kSolarTimes, m.solarKind).row) + writeTime(m.solar));
+        out.push_back(
+            std::string(words::of(words::kSolarTimes, m.solarKind).row) +
+            (hour == HourPillar::known ? writeTime(m.solar) : "不用（" + std::string(kHourUnknownWords) + "）"));
     if (o.terms != TermMethod::mean)
         out.emplace_back(words::of(words::kTermMethods, o.terms).row);
     if (m.lateZi != LateZi::same)
@@ -249,6 +251,13 @@ std::vector<std::string> momentRows(const Moment& moment)
     if (o.palaceYear != PalaceYear::calendar)
         out.emplace_back(words::of(words::kPalaceYears, o.palaceYear).row);
     return out;
+}
+
+std::string birthWords(const Chart& c)
+{
+    if (c.hourKnown)
+        return writeTime(c.moment.clock());
+    return writeDate(std::chrono::floor<std::chrono::days>(c.moment.clock())) + " " + std::string(kHourUnknownWords);
 }
 
 std::string termsRow(const Chart& c)

@@ -22,12 +22,14 @@ std::string dateWords(engine::LocalTime t);
 //   出生地：<name>（<region>）        the place chosen
 //   经度：东经<d.dd>° | 西经<d.dd>°    the longitude of the solar time
 //   时区：<zone> UTC±HH:MM[ 夏令时][ 取较早|取较晚]   the zone, its offset at the birth, summer time, the fold
-//   真太阳时：|平太阳时：YYYY-MM-DD HH:mm:ss   the local time the day and hour follow
-//   节气：天文                          astronomical terms
-//   子时：晚子次日时干 | 子时：晚子换日   the 子 convention
+//   真太阳时：|平太阳时：YYYY-MM-DD HH:mm:ss   the local time the day and hour follow; 不用（时辰不详） without the
+//   hour 节气：天文                          astronomical terms 子时：晚子次日时干 | 子时：晚子换日   the 子 convention
 //   宫干：依年柱                        the palaces' stems from the year pillar
 // None for the default moment.
-std::vector<std::string> momentRows(const Moment& moment);
+std::vector<std::string> momentRows(const Moment& moment, engine::HourPillar hour = engine::HourPillar::known);
+
+// "1984-03-02 16:25:00", or "1984-03-02 时辰不详" when nobody knows the hour: the birth as the chart states it.
+std::string birthWords(const Chart& chart);
 
 // "立春：1984-02-04 22:08:00    惊蛰：1984-03-05 16:38:00": the 节 around the birth.
 std::string termsRow(const Chart& chart);

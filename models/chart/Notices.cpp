@@ -45,6 +45,48 @@ std::optional<Notice> termNotice(const BirthMoment& m, const Term& previous, con
     return n;
 }
 
+// A 节 on the birth day, read on the birth's clock: the month, and at 立春 the year, depend on the hour nobody
+// knows. The chart shows the pillars of noon; the notice names those before and after the 节.
+std::optional<Notice> birthDayTermNotice(const BirthMoment& m, const Term& previous, const Term& next)
+{
+    const auto onClock = [&m](const Term& term) { return term.at - hours{8} + m.offset; }; // from Beijing time
+    const local_days day = floor<days>(m.clock);
+    const bool passed = floor<days>(onClock(previous)) == day;
+    if (!passed && floor<days>(onClock(next)) != day)
+        return std::nullopt;
+    const Term& term = passed ? previous : next;
+    const int before = passed ? -1 : 0; // the chart's pillars are those of noon
+    Notice n{NoticeKind::term, {}, std::nullopt, std::string(termName(term.n)), {}};
+    const auto side = [&](int step) {
+        std::string pillars = ganZhi(monthCount(m) + before + step) + "月";
+        if (term.n == kLiChun)
+            pillars += "、" + ganZhi(yearCount(m) + before + step) + "年";
+        return pillars;
+    };
+    n.others.push_back({"月", ganZhi(monthCount(m) + (passed ? -1 : 1))});
+    if (term.n == kLiChun)
+        n.others.push_back({"年", ganZhi(yearCount(m) + (passed ? -1 : 1))});
+    const std::string at = writeTime(onClock(term)).substr(11, 5); // HH:MM
+    n.text = n.term + "在出生当日" + at + "交节，" + (term.n == kLiChun ? "年柱、月柱" : "月柱") + "随时辰而定：" + at +
+             "前为" + side(0) + "，" + at + "后为" + side(1);
+    return n;
+}
+
+// The notices of a birth whose hour nobody knows: the luck's start, and a solar time not applied.
+std::vector<Notice> unknownHourNotices(const BirthMoment& m)
+{
+    std::vector<Notice> out;
+    out.push_back({NoticeKind::unknownHour, "时辰不详：起运按出生日12:00计算", std::nullopt, {}, {}});
+    if (m.solarKind != SolarTimeKind::clock)
+        out.push_back(
+            {NoticeKind::unknownHour,
+             "时辰不详：不用" + std::string(words::of(words::kSolarTimes, m.solarKind).panel) + "，日柱按出生日期",
+             std::nullopt,
+             {},
+             {}});
+    return out;
+}
+
 // Within ten minutes of a double-hour edge (the double hours start at 23:00, 01:00, ... of the solar time in use).
 std::optional<Notice> hourNotice(const BirthMoment& m)
 {
@@ -122,16 +164,21 @@ std::vector<Notice> noticesOf(const Moment& moment)
     return noticesOf(moment, jiePre(m.beijing(), m.terms), jieNext(m.beijing(), m.terms));
 }
 
-std::vector<Notice> noticesOf(const Moment& moment, const Term& previous, const Term& next)
+std::vector<Notice> noticesOf(const Moment& moment, const Term& previous, const Term& next, HourPillar hour)
 {
     const BirthMoment& m = moment.birth();
+    const bool known = hour == HourPillar::known;
     std::vector<Notice> out;
-    for (auto notice :
-         {termNotice(m, previous, next), hourNotice(m), ziNotice(m), termMethodNotice(moment, previous, next)})
+    for (auto notice : {known ? termNotice(m, previous, next) : birthDayTermNotice(m, previous, next),
+                        known ? hourNotice(m) : std::nullopt, known ? ziNotice(m) : std::nullopt,
+                        termMethodNotice(moment, previous, next)})
         if (notice)
             out.push_back(std::move(*notice));
     if (missesChinaSummerTime(m.clock, moment.options()))
         out.push_back({NoticeKind::summerTime, std::string(kSummerTimeHint), std::nullopt, {}, {}});
+    if (!known)
+        for (auto& notice : unknownHourNotices(m))
+            out.push_back(std::move(notice));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/analysis/Analysis.h"
 #include "models/solartime/BirthMoment.h"
 
 #include <optional>
@@ -16,7 +17,7 @@ enum class NoticeKind {
     zi,          // 23:00-00:59: the day and hour pillars under the other 子 conventions
     termMethod,  // the mean and the astronomical terms give different year or month pillars
     summerTime,  // China's 1986-1991 summers read on the fixed UTC+8
-    unknownHour, // no birth hour: the luck counted from noon
+    unknownHour, // no birth hour: the luck counted from noon, the day on the clock
 };
 
 // A pillar under other circumstances: what the notice offers instead of the chart's.
@@ -37,8 +38,11 @@ struct Notice
 
 // The notices of a birth moment, in the order of the kinds above.
 std::vector<Notice> noticesOf(const Moment& moment);
-// The same, given the 节 at or before the birth and the first after it, as the chart already has them.
-std::vector<Notice> noticesOf(const Moment& moment, const engine::Term& previous, const engine::Term& next);
+// The same, given the 节 at or before the birth and the first after it, as the chart already has them. Without the
+// hour (the moment is then noon of the birth day) there is no hour or 子 notice; a 节 on the birth day gives the
+// term notice, and the unknown hour its own.
+std::vector<Notice> noticesOf(const Moment& moment, const engine::Term& previous, const engine::Term& next,
+                              engine::HourPillar hour = engine::HourPillar::known);
 
 // "term", "hour", "zi", "termMethod", "summerTime", "unknownHour": the JSON's word for the kind.
 std::string_view noticeKindWord(NoticeKind kind);

@@ -1,6 +1,7 @@
 #include "models/records/RecordFile.h"
 
 #include "engine/support/Text.h"
+#include "models/chart/ChartRequest.h"
 
 #include <vector>
 
@@ -64,6 +65,23 @@ std::optional<std::string_view> birthText(std::string_view line)
     return engine::trimBlanks(line.substr(start, to - start));
 }
 
+// The birth of chart line 2: a date and time, or a date followed by 时辰不详, read as that day at 12:00 as it
+// was charted.
+void readBirth(std::string_view text, StoredRecord& record)
+{
+    std::string_view date = text;
+    if (date.ends_with(kHourUnknownWords)) {
+        date.remove_suffix(kHourUnknownWords.size());
+        const bool dateOnly = date.ends_with(' ') && date.find(':') == std::string_view::npos;
+        const auto day = dateOnly ? engine::readTime(engine::trimBlanks(date)) : std::nullopt;
+        record.hourUnknown = day.has_value();
+        if (day)
+            record.birth = *day + std::chrono::hours{12};
+        return;
+    }
+    record.birth = engine::readTime(text);
+}
+
 } // namespace
 
 std::string composeRecord(std::string_view chart, std::string_view remark)
@@ -105,7 +123,7 @@ std::optional<StoredRecord> parseRecord(std::string_view text)
             const auto birth = birthText(line);
             if (!birth)
                 return std::nullopt;
-            record.birth = engine::readTime(*birth);
+            readBirth(*birth, record);
         }
     }
     if (chartLine < 2)

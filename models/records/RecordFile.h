@@ -20,6 +20,7 @@ struct StoredRecord
     std::string remark;                     // every remark line followed by CR LF
     std::string sex;                        // after "性别：" in chart line 1, trimmed
     std::optional<engine::LocalTime> birth; // between "公历：" and "农历：" in chart line 2, when that is a date
+    bool hourUnknown = false;               // the date there is followed by 时辰不详: `birth` is its day at 12:00
     std::size_t replaced = 0;               // byte sequences of the file shown as U+FFFD, as its reader counts them
 };
 

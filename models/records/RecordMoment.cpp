@@ -172,6 +172,7 @@ std::variant<ChartRequest, std::string> recordRequest(const StoredRecord& record
     request.name = readName(rows.front());
     request.male = record.sex != "女";
     request.birth = std::chrono::floor<std::chrono::minutes>(*record.birth); // the window charts whole minutes
+    request.hourUnknown = record.hourUnknown;
     readShape(rows, request);
     request.moment = std::get<MomentOptions>(std::move(moment));
     return request;

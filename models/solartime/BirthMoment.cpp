@@ -149,6 +149,13 @@ std::variant<Moment, Refusal> resolveMoment(engine::LocalTime clock, const Momen
     return Moment(options, m);
 }
 
+Moment Moment::onClockDay() const
+{
+    engine::BirthMoment clockDay = m_birth;
+    clockDay.solar = clockDay.clock;
+    return Moment(m_options, clockDay);
+}
+
 std::string offsetText(std::chrono::seconds offset)
 {
     const long long total = offset.count();

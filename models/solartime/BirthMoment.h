@@ -60,6 +60,9 @@ public:
     engine::LocalTime clock() const { return m_birth.clock; }
     // The clock time less its offset is the UTC instant.
     bool ok() const;
+    // The same moment with the day following the clock, the solar time asked for kept as its kind: a solar time
+    // of a clock time nobody knows would move the day by a guess.
+    Moment onClockDay() const;
 
 private:
     friend std::variant<Moment, Refusal> resolveMoment(engine::LocalTime clock, const MomentOptions& options);

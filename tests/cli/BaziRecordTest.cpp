@@ -63,6 +63,18 @@ TEST_F(BaziRecord, ReChartsAStoredChartWithItsOptions)
     EXPECT_EQ(run.out, head + chart(kKashgar, false) + "\n");
 }
 
+// A birth of unknown hour under true solar time: the record keeps 时辰不详 and the solar-time row, and re-charts alike.
+TEST_F(BaziRecord, ReChartsAChartOfUnknownHour)
+{
+    std::vector<std::string> words = kKashgar;
+    words[7] = "unknown";
+    const std::string path = write("李四.txt", models::composeRecord(chart(words, true), ""));
+    const BaziRun run = runBazi({"record", path});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nbirth: 1990-01-15 时辰不详\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nmatches: yes\n"), std::string::npos) << run.out;
+}
+
 TEST_F(BaziRecord, JsonHoldsTheChart)
 {
     const std::string path = write("a.txt", models::composeRecord(chart(kKashgar, true), ""));

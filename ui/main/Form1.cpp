@@ -48,8 +48,9 @@ namespace {
 const QString kGregorian = QStringLiteral("公历");
 const QString kLunar = QStringLiteral("农历");
 
-// Design size of the client area (menu bar excluded, status bar included), in twips.
-constexpr int kClientWidth = 10980;
+// Design size of the client area (menu bar excluded, status bar included), in twips: wide enough for the 时辰不详
+// box at the birth row's end.
+constexpr int kClientWidth = 12240;
 constexpr int kClientHeight = 7035;
 
 // The resize rules measure the outer window of a classic desktop. The window manager owns the real frame, so its
@@ -158,6 +159,9 @@ void Form1::buildControls()
     m_birthPlace = new ui::BirthPlacePanel(this);
     buildTextBoxes(client);
     buildPicture(client);
+    CheckShi =
+        placed(new QCheckBox(toQt(models::kHourUnknownWords), client), "CheckShi", twipsRect(10920, 735, 1200, 255));
+    CheckShi->setToolTip(QStringLiteral("不知出生时辰：只排年、月、日三柱，起运按出生日12:00计算"));
 }
 
 void Form1::buildTextBoxes(QWidget* client)
@@ -179,6 +183,10 @@ void Form1::connectHandlers()
     connect(Combo1, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo1_Click));
     connect(Combo2, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo2_Click));
     connect(Combo3, &QComboBox::currentIndexChanged, this, ui::guarded(this, &Form1::Combo3_Click));
+    connect(CheckShi, &QCheckBox::toggled, this, [this](bool unknown) {
+        Combo5->setEnabled(!unknown); // a chart without the hour reads neither list
+        Combo6->setEnabled(!unknown);
+    });
     connect(Command1, &QPushButton::clicked, this, ui::guarded(this, &Form1::Command1_Click));
     connect(CommandPlace, &QPushButton::clicked, m_birthPlace, [this] {
         m_birthPlace->show();
@@ -270,6 +278,7 @@ std::variant<models::ChartRequest, models::Refusal> Form1::readRequest() const
     models::ChartRequest request;
     request.stars = CheckShen->isChecked();
     request.analysis = CheckFen->isChecked();
+    request.hourUnknown = CheckShi->isChecked();
     request.drawn = true; // the drawn chart always shows the analysis
     request.name = fromQt(TxtName->text());
     request.male = OptSex[0]->isChecked();
@@ -294,6 +303,7 @@ void Form1::restoreChoices(const models::ChartRequest& choices)
     ComboPai->setEditText(toQt(models::layoutWord(choices.layout)));
     CheckShen->setChecked(choices.stars);
     CheckFen->setChecked(choices.analysis);
+    CheckShi->setChecked(choices.hourUnknown);
 }
 
 QPoint Form1::besideWindow(QSize size) const

@@ -168,6 +168,7 @@ private:
     QComboBox* ComboPai = nullptr;         // layout of the pillar rows: 竖排 or 横排
     QCheckBox* CheckShen = nullptr;        // symbolic stars on or off
     QCheckBox* CheckFen = nullptr;         // the analysis rows on or off
+    QCheckBox* CheckShi = nullptr;         // 时辰不详: a chart of three pillars; the hour and minute lists rest
     QPushButton* Command1 = nullptr;       // make the chart
     QPushButton* CommandPlace = nullptr;   // open the birth place panel
     QPlainTextEdit* TexCont = nullptr;     // the chart text

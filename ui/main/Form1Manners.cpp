@@ -73,6 +73,7 @@ void Form1::buildManners()
         {CheckShen, "神煞"},    {CheckFen, "分析"}, {Combo1, "历法"},       {Combo2, "出生年"},
         {Combo3, "出生月"},     {Combo4, "出生日"}, {Combo5, "出生时"},     {Combo6, "出生分"},
         {Command1, "八字排盘"}, {TexCont, "命盘"},  {TextMark, "备注信息"}, {TreeView1, "用户组"},
+        {CheckShi, "时辰不详"},
     };
     for (const auto& s : spoken)
         s.control->setAccessibleName(QString::fromUtf8(s.name));

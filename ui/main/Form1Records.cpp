@@ -11,6 +11,7 @@
 #include "ui/common/WidgetBuilders.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -175,7 +176,8 @@ void Form1::ShowRecord(const std::string& group, const std::string& name)
     TxtName->setText(toQt(name));
     OptSex[record->sex == "男" ? 0 : 1]->setChecked(true);
     if (record->birth)
-        setBirthMoment(*record->birth);
+        setBirthMoment(*record->birth); // noon when the hour is unknown, as it was charted
+    CheckShi->setChecked(record->hourUnknown);
     // The record charts again as it was charted, whatever the current choices.
     const auto request = models::recordRequest(*record);
     const auto* made = std::get_if<models::ChartRequest>(&request);

@@ -70,11 +70,19 @@ TEST(RecordFile, ReadsTheBirthDataOrRefusesTheFile)
         bool shown;
         const char* sex;
         std::optional<local_seconds> birth;
+        bool hourUnknown = false;
     } kCases[] = {
         {"LF line ends", line1 + "出生公历：2000-02-29 23:59:00    农历：农历己卯年\n备注：\n", true, "女",
          local_days{year{2000} / 2 / 29} + hours{23} + minutes{59}},
         {"date without a time is midnight", line1 + "出生公历：1984-03-02    农历：x\n", true, "女",
          local_days{year{1984} / 3 / 2}},
+        {"a date and 时辰不详: noon of that day, as the chart of an unknown hour takes it",
+         line1 + "出生公历：1984-03-02 时辰不详    农历：x\n", true, "女", local_days{year{1984} / 3 / 2} + hours{12},
+         true},
+        {"时辰不详 after a whole time is no birth the chart writes",
+         line1 + "出生公历：1984-03-02 16:25:00 时辰不详    农历：x\n", true, "女", std::nullopt},
+        {"时辰不详 without a date", line1 + "出生公历：时辰不详    农历：x\n", true, "女", std::nullopt},
+        {"时辰不详 glued to the date", line1 + "出生公历：1984-03-02时辰不详    农历：x\n", true, "女", std::nullopt},
         {"no valid date between the labels: chart shown, date kept",
          line1 + "出生公历：2001-02-29 10:00:00    农历：x\n", true, "女", std::nullopt},
         {"nothing between the labels", line1 + "公历：农历：\n", true, "女", std::nullopt},
@@ -96,6 +104,7 @@ TEST(RecordFile, ReadsTheBirthDataOrRefusesTheFile)
             continue;
         EXPECT_EQ(record->sex, c.sex);
         EXPECT_EQ(record->birth, c.birth);
+        EXPECT_EQ(record->hourUnknown, c.hourUnknown);
     }
 }
 

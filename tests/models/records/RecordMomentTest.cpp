@@ -116,8 +116,8 @@ TEST(RecordMoment, AKashgarBirthJustAfterMidnightOnTrueSolarTimeFallsOnThePrevio
     EXPECT_FALSE(back.moment.longitude);
 }
 
-// Thousands of births over both calendars, both layouts, with and without stars and under each option: every stored
-// chart reads back into a request that re-charts it byte for byte.
+// Thousands of births over both calendars, both layouts, with and without stars, with the hour and without it, and
+// under each option: every stored chart reads back into a request that re-charts it byte for byte.
 TEST(RecordMoment, EveryStoredChartReChartsToItself)
 {
     SKIP_WITHOUT_ZONES_AND_ASTRONOMY();
@@ -155,13 +155,16 @@ TEST(RecordMoment, EveryStoredChartReChartsToItself)
                 std::get<engine::LocalTime>(models::gregorianBirth(year, month, day, (i * 7) % 24, (i * 13) % 60));
         r.layout = i % 3 ? models::Layout::vertical : models::Layout::horizontal;
         r.stars = i % 6 < 3;
-        r.analysis = i % 7 < 2; // the analysis rows come back as the 分析 box
+        r.analysis = i % 7 < 2;     // the analysis rows come back as the 分析 box
+        r.hourUnknown = i % 11 < 3; // every option and layout meets the 时辰不详 box too
         setOptions(r.moment, i);
         const auto first = models::chartOf(r, engine::systemClock());
         if (!std::holds_alternative<models::Chart>(first))
             continue; // a clock time the zone skipped or repeated: nothing to store
         const std::string chart = models::chartText(std::get<models::Chart>(first));
-        ASSERT_EQ(rechart(r), chart) << i;
+        models::ChartRequest back;
+        ASSERT_EQ(rechart(r, &back), chart) << i;
+        ASSERT_EQ(back.hourUnknown, r.hourUnknown) << i;
     }
 }
 
