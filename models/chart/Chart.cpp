@@ -1,21 +1,19 @@
 #include "models/chart/Chart.h"
 
+#include "models/chart/DateLists.h"
+
 #include "engine/support/RangeError.h"
 #include "engine/support/Text.h"
-
-#include <cstdio>
 
 using namespace engine;
 
 namespace models {
 namespace {
 
-// "05": months, days, hours and minutes as the window's lists and the messages write them.
-std::string twoDigits(int n)
+// "05": a month, day, hour or minute as the window's lists write it, for the messages that name a birth.
+std::string listNumber(int n)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", n);
-    return text;
+    return GetIntStr(static_cast<std::int16_t>(n));
 }
 
 // The Gregorian clock time of a lunar birth, or why the table has none.
@@ -24,7 +22,7 @@ std::variant<LocalTime, Refusal> resolveLunar(const LunarBirth& b)
     const auto day = toGregorian(b.year, b.month, b.day, b.leap);
     if (!day)
         return Refusal{Reason::noSuchLunarDate, "农历" + std::to_string(b.year) + "年" + (b.leap ? "闰" : "") +
-                                                    twoDigits(b.month) + "月" + twoDigits(b.day) + "日不存在"};
+                                                    listNumber(b.month) + "月" + listNumber(b.day) + "日不存在"};
     return LocalTime{*day} + std::chrono::hours{b.hour} + std::chrono::minutes{b.minute};
 }
 
@@ -97,8 +95,8 @@ std::variant<LocalTime, Refusal> gregorianBirth(int year, int month, int day, in
     const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
                                            std::chrono::day{static_cast<unsigned>(day)}};
     if (!date.ok() || month < 1 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59) {
-        return Refusal{Reason::invalidBirth, "出生时间无效：" + std::to_string(year) + "-" + twoDigits(month) + "-" +
-                                                 twoDigits(day) + " " + twoDigits(hour) + ":" + twoDigits(minute)};
+        return Refusal{Reason::invalidBirth, "出生时间无效：" + std::to_string(year) + "-" + listNumber(month) + "-" +
+                                                 listNumber(day) + " " + listNumber(hour) + ":" + listNumber(minute)};
     }
     return LocalTime{std::chrono::local_days{date}} + std::chrono::hours{hour} + std::chrono::minutes{minute};
 }

@@ -156,7 +156,8 @@ TEST(UnknownHour, SweepOfDaysKeepsTheClockDayAndOnlyItsOwnNotices)
         const auto& chart = std::get<models::Chart>(made);
         r.hourUnknown = false;
         r.birth = engine::LocalTime{d} + hours{12};
-        const auto& noon = std::get<models::Chart>(models::chartOf(r, kFixedNow));
+        const auto noonMade = models::chartOf(r, kFixedNow);
+        const auto& noon = std::get<models::Chart>(noonMade);
         EXPECT_EQ(chart.pillars.chars.ganZhi(2), noon.pillars.chars.ganZhi(2)) << engine::writeDate(d);
         EXPECT_EQ(chart.luck.handOver, noon.luck.handOver) << engine::writeDate(d);
         for (const auto& n : chart.analysis->notices)
