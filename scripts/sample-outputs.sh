@@ -113,6 +113,20 @@ for opts in "${moment_options[@]}"; do
     "$bazi" pillars --json $opts - <"$work/some-moments" >>"$out/pillars-moment.json" 2>&1
 done
 
+# The analysis, the palaces' year and the unknown hour, as text and JSON.
+head -300 "$work/births" | while read -r i date time; do
+    extra=(--analysis)
+    ((i % 3 == 1)) && extra+=(--layout 横排)
+    ((i % 2)) && extra+=(--stars)
+    ((i % 4 == 2)) && extra+=(--palace-year pillar)
+    ((i % 5 == 3)) && time=unknown
+    {
+        "$bazi" chart --name "析$i" --sex 女 --date "$date" --time "$time" "${extra[@]}"
+        "$bazi" chart --json --name "析$i" --sex 男 --date "$date" --time "$time" "${extra[@]}"
+        echo "exit $?"
+    } >>"$out/analysis.txt" 2>&1
+done
+
 # Charts in batches, as JSON and as text, with refused lines among them.
 awk 'BEGIN { srand(31); for (i = 0; i < 2000; i++) {
         y = 1901 + int(rand() * 198); m = 1 + int(rand() * 12); d = 1 + int(rand() * 28);
