@@ -123,7 +123,22 @@ void Form1::buildControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     client->installEventFilter(this);
+    buildNameRow(client);
+    buildBirthRow(client);
+    // In the top row's free end, so the birth row and the boxes keep their places.
+    CommandPlace =
+        placed(new QPushButton(QStringLiteral("出生地…"), client), "CommandPlace", twipsRect(8640, 105, 975, 390));
+    m_birthPlace = new ui::BirthPlacePanel(this);
+    buildTextBoxes(client);
+    buildPicture(client);
+    CheckShi =
+        placed(new QCheckBox(toQt(models::kHourUnknownWords), client), "CheckShi", twipsRect(10920, 735, 1200, 255));
+    CheckShi->setToolTip(QStringLiteral("不知出生时辰：只排年、月、日三柱，起运按出生日12:00计算"));
+}
 
+// The name, the sex, the layout and the two boxes of what the chart shows.
+void Form1::buildNameRow(QWidget* client)
+{
     Label1 = caption(client, "Label1", "姓   名：", twipsRect(240, 240, 975, 375));
     TxtName = placed(new QLineEdit(client), "TxtName", twipsRect(1320, 105, 2055, 390));
     OptSex[0] = placed(new QRadioButton(QStringLiteral("男"), client), "OptSex", twipsRect(3720, 120, 735, 375));
@@ -139,7 +154,11 @@ void Form1::buildControls()
     CheckShen = placed(new QCheckBox(QStringLiteral("神煞"), client), "CheckShen", twipsRect(6720, 120, 975, 255));
     CheckFen = placed(new QCheckBox(QStringLiteral("分析"), client), "CheckFen", twipsRect(7700, 120, 900, 255));
     CheckFen->setToolTip(QStringLiteral("在命盘末尾写出身宫、胎息、刑冲合害、五行与十神统计、月令旺衰和提示"));
+}
 
+// The calendar, the date and time lists with their labels, and the chart button.
+void Form1::buildBirthRow(QWidget* client)
+{
     Label2 = caption(client, "Label2", "出生时间：", twipsRect(240, 720, 975, 375));
     Combo1 = dropDownList(client, "Combo1", twipsRect(1440, 720, 855, 300));
     Combo2 = dropDownList(client, "Combo2", twipsRect(2400, 720, 855, 300));
@@ -153,15 +172,6 @@ void Form1::buildControls()
     Label6 = caption(client, "Label6", "时", twipsRect(7080, 840, 495, 375));
     Label7 = caption(client, "Label7", "分", twipsRect(8280, 840, 495, 375));
     Command1 = placed(new QPushButton(QStringLiteral("八字排盘"), client), "Command1", twipsRect(8640, 720, 975, 375));
-    // In the top row's free end, so the birth row and the boxes keep their places.
-    CommandPlace =
-        placed(new QPushButton(QStringLiteral("出生地…"), client), "CommandPlace", twipsRect(8640, 105, 975, 390));
-    m_birthPlace = new ui::BirthPlacePanel(this);
-    buildTextBoxes(client);
-    buildPicture(client);
-    CheckShi =
-        placed(new QCheckBox(toQt(models::kHourUnknownWords), client), "CheckShi", twipsRect(10920, 735, 1200, 255));
-    CheckShi->setToolTip(QStringLiteral("不知出生时辰：只排年、月、日三柱，起运按出生日12:00计算"));
 }
 
 void Form1::buildTextBoxes(QWidget* client)

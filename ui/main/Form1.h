@@ -58,6 +58,8 @@ protected:
 
 private:
     void buildControls();
+    void buildNameRow(QWidget* client);
+    void buildBirthRow(QWidget* client);
     void buildTextBoxes(QWidget* client);
     void connectHandlers();
 

@@ -1,10 +1,13 @@
 #include "ui/main/Form1.h"
 
 #include "tests/ui/main/Form1RecordsFixture.h"
+#include "ui/common/QtText.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -12,9 +15,11 @@
 #include <gtest/gtest.h>
 
 using uitest::child;
+using uitest::closingModals;
 using uitest::fileDialogOf;
 using uitest::Form1RecordsTest;
 using uitest::SeenDialog;
+using uitest::SeenMessage;
 
 namespace {
 
@@ -36,6 +41,48 @@ TEST_F(Form1RecordsTest, ExportProposesTheNameAndBothDialogsRememberTheFolder)
     tree()->setCurrentIndex(node(root(), QStringLiteral("其他")));
     seen = fileDialogOf(child<QAction>(form, "zuDaoRu"), {}); // import: cancelled
     EXPECT_EQ(seen.folder, QDir(elsewhere.path()).absolutePath());
+}
+
+// Each window menu item opens its window, which Esc closes; saving before any chart says why not.
+TEST_F(Form1RecordsTest, MenuItemsOpenTheirWindows)
+{
+    SeenMessage saved;
+    EXPECT_EQ(closingModals([this] { child<QAction>(form, "mSave")->trigger(); },
+                            [&saved](QDialog& dialog) {
+                                if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                                    saved = {box->icon(), box->text()};
+                            }),
+              1);
+    EXPECT_EQ(saved.icon, QMessageBox::Warning);
+    EXPECT_EQ(saved.text, QStringLiteral("请先八字排盘，再保存")); // no chart yet
+
+    const struct
+    {
+        const char* item;
+        const char* window;
+        const char* caption;
+    } kWindows[] = {
+        {"mPing", "FormPTY", "平太阳时"},
+        {"mWNL", "FormWNL", "万年历"},
+        {"mNiBZ", "FormNiBZ", "八字回推"},
+        {"mAbout", "FormAbout", "关于排盘"},
+    };
+    for (const auto& c : kWindows) {
+        SCOPED_TRACE(c.item);
+        QString name, caption;
+        bool closedByEsc = false;
+        EXPECT_EQ(closingModals([&] { child<QAction>(form, c.item)->trigger(); },
+                                [&](QDialog& dialog) {
+                                    name = dialog.objectName();
+                                    caption = dialog.windowTitle();
+                                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                                    closedByEsc = !dialog.isVisible();
+                                }),
+                  1);
+        EXPECT_TRUE(closedByEsc);
+        EXPECT_EQ(name, ui::toQt(c.window));
+        EXPECT_EQ(caption, ui::toQt(c.caption));
+    }
 }
 
 } // namespace

@@ -354,47 +354,6 @@ TEST_F(Form1Test, ChartAndRemarkFollowTheWindowSize)
     EXPECT_LE(geometryOf("TexCont").right(), form.centralWidget()->width());
 }
 
-TEST_F(Form1Test, MenuItemsOpenTheirWindows)
-{
-    SeenMessage saved;
-    EXPECT_EQ(closingModals([this] { child<QAction>(form, "mSave")->trigger(); },
-                            [&saved](QDialog& dialog) {
-                                if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-                                    saved = {box->icon(), box->text()};
-                            }),
-              1);
-    EXPECT_EQ(saved.icon, QMessageBox::Warning);
-    EXPECT_EQ(saved.text, QStringLiteral("请先八字排盘，再保存")); // no chart yet
-
-    const struct
-    {
-        const char* item;
-        const char* window;
-        const char* caption;
-    } kWindows[] = {
-        {"mPing", "FormPTY", "平太阳时"},
-        {"mWNL", "FormWNL", "万年历"},
-        {"mNiBZ", "FormNiBZ", "八字回推"},
-        {"mAbout", "FormAbout", "关于排盘"},
-    };
-    for (const auto& c : kWindows) {
-        SCOPED_TRACE(c.item);
-        QString name, caption;
-        bool closedByEsc = false;
-        EXPECT_EQ(closingModals([&] { child<QAction>(form, c.item)->trigger(); },
-                                [&](QDialog& dialog) {
-                                    name = dialog.objectName();
-                                    caption = dialog.windowTitle();
-                                    QTest::keyClick(&dialog, Qt::Key_Escape);
-                                    closedByEsc = !dialog.isVisible();
-                                }),
-                  1);
-        EXPECT_TRUE(closedByEsc);
-        EXPECT_EQ(name, ui::toQt(c.window));
-        EXPECT_EQ(caption, ui::toQt(c.caption));
-    }
-}
-
 } // namespace
 
 namespace {
