@@ -11,6 +11,9 @@ namespace {
 
 namespace words = models::words;
 
+// The JSON's word for each pillar place, in the order of engine::PillarPlace: the natal pillars, then the periods.
+constexpr std::string_view kPlaceKeys[] = {"year", "month", "day", "hour", "luck", "flowYear", "flowMonth", "flowDay"};
+
 // An item that needs the unknown hour is null; every other the text.
 JsonWriter& known(JsonWriter& json, std::string_view value)
 {
@@ -77,10 +80,10 @@ void writeTerm(JsonWriter& json, const engine::Term& term)
 
 void writePillars(JsonWriter& json, const engine::PillarChars& chars)
 {
-    constexpr std::string_view kPillars[] = {"year", "month", "day", "hour"};
     json.open('{');
-    for (std::size_t i = 0; i < std::size(kPillars); ++i)
-        chars.stems[i] == models::kNoHour ? json.key(kPillars[i]).null() : json.key(kPillars[i]).text(chars.ganZhi(i));
+    for (std::size_t i = 0; i < chars.stems.size(); ++i)
+        chars.stems[i] == models::kNoHour ? json.key(kPlaceKeys[i]).null()
+                                          : json.key(kPlaceKeys[i]).text(chars.ganZhi(i));
     json.close('}');
 }
 
@@ -148,13 +151,12 @@ void writeTenGodCounts(JsonWriter& json, const std::array<int, 10>& counts)
 
 void writeRelations(JsonWriter& json, const std::vector<engine::Relation>& relations)
 {
-    constexpr std::string_view kPlaces[] = {"year", "month", "day", "hour", "luck", "flowYear", "flowMonth", "flowDay"};
     json.open('[');
     for (const engine::Relation& r : relations) {
         json.open('{').key("kind").text(engine::relationName(r.kind)).key("chars").text(models::relationChars(r));
         json.key("pillars").open('[');
         for (int i = 0; i < r.count; ++i)
-            json.text(kPlaces[static_cast<std::size_t>(r.pillars[static_cast<std::size_t>(i)])]);
+            json.text(kPlaceKeys[static_cast<std::size_t>(r.pillars[static_cast<std::size_t>(i)])]);
         json.close(']').key("element");
         r.element ? json.text(engine::elementName(*r.element)) : json.null();
         json.close('}');

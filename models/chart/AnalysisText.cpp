@@ -1,7 +1,5 @@
 #include "models/chart/AnalysisText.h"
 
-#include "models/chart/ChartText.h"
-
 #include "engine/support/Utf8.h"
 
 #include <charconv>

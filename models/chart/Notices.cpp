@@ -1,6 +1,7 @@
 #include "models/chart/Notices.h"
 
 #include "astro/Astro.h"
+#include "engine/analysis/Analysis.h"
 #include "engine/support/RangeError.h"
 #include "models/solartime/MomentWords.h"
 #include "models/solartime/SummerTimeHint.h"
@@ -18,10 +19,14 @@ constexpr int kLiChun = 2;        // the 节 at which the year turns
 // birth this close to one of its 节 can have other pillars under the other method.
 constexpr hours kTermMethodsApart{4};
 
+std::string hourPillarOf(const DayHour& dh)
+{
+    return ganZhiOf(dh.stem, dh.branch);
+}
+
 std::string hourPillar(LocalTime solar, LateZi lateZi)
 {
-    const DayHour dh = dayHour(solar, lateZi);
-    return std::string(stemName(dh.stem)) + std::string(branchName(dh.branch));
+    return hourPillarOf(dayHour(solar, lateZi));
 }
 
 // A 节 within two hours before or after the birth: the month, and at 立春 the year, on its other side.
@@ -118,7 +123,7 @@ std::optional<Notice> ziNotice(const BirthMoment& m)
             (other.day == chart.day && other.stem == chart.stem && other.branch == chart.branch))
             continue;
         const std::string day = ganZhi(other.day);
-        const std::string hourPillarText = std::string(stemName(other.stem)) + std::string(branchName(other.branch));
+        const std::string hourPillarText = hourPillarOf(other);
         n.others.push_back({"日", day});
         n.others.push_back({"时", hourPillarText});
         n.text += "；" + std::string(convention.panel) + "为" + day + "日" + hourPillarText + "时";
